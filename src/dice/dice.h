@@ -1,0 +1,131 @@
+// The dice engine's public face: the roll command and the types of its
+// pipeline (tokens, fractions, rule results), shared by the rule families.
+#ifndef MIRADO_DICE_DICE_H_
+#define MIRADO_DICE_DICE_H_
+
+#include <cstddef>
+#include <cstdint>
+
+#include "plugin/bot_command.h"
+
+namespace Dice {
+
+constexpr std::size_t kTextSize = 1024;
+constexpr int kTokenCount = 128;
+
+// Token types.
+enum TokenType : int32_t {
+  kEnd = 0,
+  kNumber = 1,
+  kPlus = 100,
+  kMinus = 101,
+  kNegate = 102,
+  kTimes = 103,
+  kDivide = 104,
+  kModulo = 105,
+  kPower = 106,
+  kOpen = 107,
+  kClose = 108,
+  kCriticalValue = 200,
+  kFumbleValue = 201,
+  kFirstKeyword = 300,
+  kPlainDice = 300,
+  kDoubleCross = 400,
+  kErosionRoll = 402,
+  kRating = 409,
+  kRetypedR = 410,
+};
+
+struct RollToken {
+  int32_t type = kEnd;
+  int32_t value = 0;
+  char text[kTextSize] = {};  // detail of a rule result; empty for parsed tokens
+};
+
+// Exactly 128 tokens; unused ones have type kEnd.
+struct TokenList {
+  RollToken tokens[kTokenCount];
+  RollToken& operator[](int i) { return tokens[i]; }
+  const RollToken& operator[](int i) const { return tokens[i]; }
+  // Removes token i; later tokens move down and the last slot is cleared.
+  void Remove(int i);
+};
+
+struct Fraction {
+  int32_t numerator = 0;
+  int32_t denominator = 1;
+};
+
+struct RuleResult {
+  int32_t type = kNumber;
+  int32_t value = 0;
+  char text[kTextSize] = {};
+};
+
+// Tokenizes a normalised expression (no spaces). Returns false on an error.
+// Sets the two flags: an operator (+ - * / % ^, not a skipped sign or a
+// negation, not parentheses) and a keyword were seen.
+bool Tokenize(const char* expression, TokenList& list, bool* saw_operator, bool* saw_keyword);
+
+// Renders the list into `out` (1024 bytes). Expression mode writes every token
+// in its written form and appends the critical (@) and fumble (#) values;
+// detail mode writes a rule result's text instead and appends nothing.
+enum class RenderMode { kExpression, kDetail };
+void Render(const TokenList& list, RenderMode mode, char* out);
+
+// Converts the list to postfix and evaluates it in 32-bit fractions. Returns
+// false on an evaluation error.
+bool Evaluate(const TokenList& list, Fraction* result);
+
+// Keyword vocabulary and written forms.
+int32_t KeywordType(const char* word);         // 0 when the word is no keyword
+const char* WrittenForm(int32_t type);         // null when the type has none
+
+// The operands bound to a rule keyword and the speaker's context.
+struct RuleInput {
+  bool has_before = false;
+  int32_t before = 0;
+  bool has_after = false;
+  int32_t after = 0;
+  const int32_t* critical = nullptr;
+  int32_t critical_count = 0;
+  const int32_t* fumble = nullptr;
+  int32_t fumble_count = 0;
+  const char* nick_key = "";
+  const char* game_mode_code = "";
+};
+
+// Runs the rule of `type`. Returns 0 and fills `result`, or nonzero when the
+// rule refuses (the roll is then abandoned without an answer).
+int DispatchRule(RuleResult& result, int32_t type, const RuleInput& input);
+
+// Strips a comparison suffix from `expression` (in place) and reports the
+// comparison code (0 none, 2 ==, 3 !=, 4 <, 5 <=, 6 >, 7 >=), its target and
+// the "**" repetition count.
+void StripComparison(char* expression, int* compare_op, double* compare_target, int* repeat_count);
+
+}  // namespace Dice
+
+namespace BotCommand {
+
+// Answers a dice expression (parameter 0; with counting or closed rolls a
+// channel may come first). Serves the roll row of the command table, every
+// prefixed word that names no command, and every un-prefixed chat line.
+class RollDice : public BotCommandAbstract {
+ public:
+  void Execute() override;
+  // The roll itself; returns 0, or nonzero when it was abandoned.
+  int Roll();
+
+  bool answerAlways = true;
+  bool counterMode = false;
+  bool closedMode = false;
+  bool hideExpression = false;
+  int compareOp = 0;
+  double compareTarget = 0;
+  int repeatCount = 1;
+};
+
+}  // namespace BotCommand
+
+#endif  // MIRADO_DICE_DICE_H_

@@ -1,0 +1,80 @@
+// The operating-system layer of the plug-in. Everything the commands need from
+// the system (the settings file, code page 932, the Japanese width and kana
+// mappings, clocks and the library's own folder) goes through these functions.
+// Windows builds use the real Windows functions; POSIX builds use this
+// project's own implementations of the same contracts, tested against dumps of
+// the Windows functions so that both builds behave byte for byte alike.
+#ifndef MIRADO_PLATFORM_PLATFORM_H_
+#define MIRADO_PLATFORM_PLATFORM_H_
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace mirado::platform {
+
+// ---- Private-profile (INI) store -------------------------------------------
+// Semantics of the Windows private-profile functions: section and key names
+// compare case-insensitively; names and values are plain code page 932 bytes;
+// values are trimmed of surrounding spaces and of one pair of matching quotes
+// on read; a missing file reads as defaults; every write rewrites the file with
+// CR LF line ends. The POSIX store writes crash-safely (new file, flush,
+// rename). No function throws.
+
+// Reads `key` of `section` into at most `size` - 1 bytes; `def` when missing.
+std::string ProfileGetString(const std::string& path, std::string_view section,
+                             std::string_view key, std::string_view def,
+                             std::size_t size);
+
+// Reads an integer: optional spaces, sign, decimal digits (0x for hex), wrapping
+// at 32 bits; text without digits reads 0; a missing key or empty value gives
+// `def`.
+int ProfileGetInt(const std::string& path, std::string_view section,
+                  std::string_view key, int def);
+
+// Writes `value` under `key`. A null `value` deletes the key; a null `key`
+// deletes the whole section. Deleting what does not exist succeeds. Returns
+// false when the file could not be written.
+bool ProfileWriteString(const std::string& path, std::string_view section,
+                        const std::string* key, const std::string* value);
+
+// Reads a whole section as "key=value" entries, each ended by a NUL, the list
+// ended by a second NUL, in file order; lines without '=' are left out. At most
+// `size` bytes: when the buffer is too small the last entry is cut and the
+// result holds size - 2 bytes before the final NUL pair.
+std::string ProfileGetSection(const std::string& path, std::string_view section,
+                              std::size_t size);
+
+// ---- Code page 932 <-> UTF-16 ------------------------------------------------
+// Never fails: invalid or cut double-byte sequences become U+30FB (consuming
+// both bytes), characters without a mapping become '?', and best-fit mappings
+// apply, exactly as MultiByteToWideChar/WideCharToMultiByte(932) do.
+std::u16string Cp932ToUtf16(std::string_view text);
+std::string Utf16ToCp932(std::u16string_view text);
+
+// ---- Japanese locale mappings (LCMapStringW, locale 0x411) -------------------
+// Full width + katakana + upper case at once: ASCII to full-width forms, the
+// space to U+3000, half-width katakana (with a following sound mark combined)
+// to full-width katakana, hiragana to katakana, letters upper-cased.
+std::u16string MapFullWidthKatakanaUpper(std::u16string_view text);
+// Half width: full-width ASCII forms to ASCII, U+3000 to a space, katakana and
+// the long-vowel mark to half-width katakana (a voiced one to two characters).
+std::u16string MapHalfWidth(std::u16string_view text);
+
+// ---- Clocks -------------------------------------------------------------------
+// High-resolution monotonic counter (0 when unavailable).
+uint64_t HighResolutionCounter();
+// Milliseconds since system start, 32 bits.
+uint32_t TickCount();
+// Seconds since the epoch.
+int64_t NowSeconds();
+
+// ---- The library's own folder -------------------------------------------------
+// The folder holding the file this code was loaded from (the plug-in library,
+// or the program when linked statically), ending in the path separator; empty
+// when it cannot be found.
+std::string LoadedModuleDirectory();
+
+}  // namespace mirado::platform
+
+#endif  // MIRADO_PLATFORM_PLATFORM_H_

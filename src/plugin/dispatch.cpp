@@ -1,0 +1,92 @@
+#include "plugin/dispatch.h"
+
+#include <cstring>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "dice/dice.h"
+#include "plugin/text.h"
+
+namespace BotCommand {
+
+int SplitLine(const char* text, char* word, char* rest, ParamArea& params) {
+  char work[kLineSize];
+  mirado::FormatText(work, sizeof work, "%s ", text);
+  mirado::FoldSpaces(work);
+  const std::size_t length = std::strlen(work);
+  std::size_t pos = 0;
+  while (pos < length && work[pos] == ' ') ++pos;
+  if (pos == length) return -1;
+  std::size_t end = pos;
+  while (end < length && work[end] != ' ') ++end;
+  if (word != nullptr) mirado::CopyText(word, kLineSize, std::string_view(work + pos, end - pos));
+  // The rest starts after the one space that ended the first word and keeps
+  // its inner spaces and the appended one.
+  mirado::CopyText(rest, kLineSize, end < length ? std::string_view(work + end + 1, length - end - 1) : "");
+  for (auto& slot : params) slot[0] = '\0';
+  int count = 0;
+  pos = end;
+  while (count < static_cast<int>(kParamCount)) {
+    while (pos < length && work[pos] == ' ') ++pos;
+    if (pos == length) break;
+    end = pos;
+    while (end < length && work[end] != ' ') ++end;
+    mirado::CopyText(params[count++], kLineSize, std::string_view(work + pos, end - pos));
+    pos = end;
+  }
+  return count;
+}
+
+namespace {
+
+// The prefix characters: '#', the full-width sign (81 94) and the sharp sign
+// (81 F2), as single-byte escapes of the narrow pattern.
+constexpr const char* kPrefixAlternatives = "#|\\x81\\x94|\\x81\\xF2";
+
+// Rolls `slot0` as a dice expression with the line's first four parameters
+// after it, as the command of a word that names no command.
+void RunFallbackRoll(char* output, const char* channel, const char* nick, const char* slot0, const char* rest,
+                     ParamArea& params, bool answer_always) {
+  ParamArea area = {};
+  mirado::CopyText(area[0], kLineSize, slot0);
+  for (std::size_t i = 1; i < kParamCount; ++i) mirado::CopyText(area[i], kLineSize, params[i - 1]);
+  BotCommand::RollDice roll;
+  roll.Init(output, channel, nick, "#CALC", rest, area);
+  roll.answerAlways = answer_always;
+  roll.Execute();
+}
+
+}  // namespace
+
+void RunCommand(const char* nick, const char* channel, const char* text, char* output) {
+  if (nick == nullptr || channel == nullptr || text == nullptr || output == nullptr) return;
+  char word[kLineSize] = {};
+  char rest[kLineSize] = {};
+  ParamArea params = {};
+  const int count = SplitLine(text, word, rest, params);
+  if (count < 0) return;
+
+  char prefix_pattern[kLineSize];
+  mirado::FormatText(prefix_pattern, sizeof prefix_pattern, "(%s)(.*)", kPrefixAlternatives);
+  std::vector<std::string> groups;
+  if (!mirado::FullMatch(word, prefix_pattern, false, &groups) || groups.size() != 3) {
+    RunFallbackRoll(output, channel, nick, word, rest, params, false);
+    return;
+  }
+  const std::string name_typed = groups[2].empty() ? std::string("CALC") : groups[2];
+  char name[kLineSize];
+  mirado::ToHalfWidth(name_typed.c_str(), name, sizeof name);
+  for (std::size_t i = 0; i < kCommandTableSize; ++i) {
+    const CommandEntry& row = kCommandTable[i];
+    if (count < row.MinParams || !mirado::FullMatch(name, row.Pattern)) continue;
+    std::unique_ptr<BotCommandAbstract> command(row.Factory());
+    if (!command) return;
+    command->Init(output, channel, nick, word, rest, params);
+    command->Execute();
+    return;
+  }
+  RunFallbackRoll(output, channel, nick, name, rest, params, true);
+}
+
+}  // namespace BotCommand

@@ -1,0 +1,220 @@
+#include "plugin/settings_store.h"
+
+#include <cstring>
+#include <map>
+#include <mutex>
+
+#include "platform/platform.h"
+#include "plugin/game_mode_table.h"
+#include "plugin/text.h"
+
+namespace SettingsStore {
+namespace {
+
+char g_module_directory[kPathSize] = {};
+
+bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+
+constexpr std::string_view kEscapeMark = "%%";
+
+bool NeedsEscape(std::string_view name, bool is_section) {
+  if (name.empty() || name.substr(0, 2) == kEscapeMark) return true;
+  const auto is_blank = [](char c) { return c == ' ' || c == '\t'; };
+  if (is_blank(name.front()) || is_blank(name.back())) return true;
+  if (!is_section && (name.front() == '[' || name.front() == ';')) return true;
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const auto b = static_cast<unsigned char>(name[i]);
+    if (IsLeadByte(b)) {
+      ++i;  // a trail byte is never a delimiter
+      continue;
+    }
+    if (b < 0x20 || b == 0x7F) return true;
+    if (is_section ? b == ']' : b == '=') return true;
+  }
+  return false;
+}
+
+int HexValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  return -1;
+}
+
+std::string Path(const char* path) { return path != nullptr ? std::string(path) : std::string(); }
+
+}  // namespace
+
+std::string EscapeName(std::string_view name, bool is_section) {
+  if (!NeedsEscape(name, is_section)) return std::string(name);
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string out(kEscapeMark);
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    const auto b = static_cast<unsigned char>(name[i]);
+    if (IsLeadByte(b) && i + 1 < name.size()) {
+      out += name.substr(i, 2);
+      ++i;
+    } else if (b < 0x21 || b == 0x7F || b == '%' || b == '[' || b == ']' || b == '=' || b == ';' || b >= 0x80) {
+      out += '%';
+      out += kHex[b >> 4];
+      out += kHex[b & 15];
+    } else {
+      out += static_cast<char>(b);
+    }
+  }
+  return out;
+}
+
+std::string UnescapeName(std::string_view stored) {
+  if (stored.substr(0, 2) != kEscapeMark) return std::string(stored);
+  std::string out;
+  for (std::size_t i = 2; i < stored.size(); ++i) {
+    if (stored[i] == '%' && i + 2 < stored.size() && HexValue(stored[i + 1]) >= 0 && HexValue(stored[i + 2]) >= 0) {
+      out += static_cast<char>(HexValue(stored[i + 1]) * 16 + HexValue(stored[i + 2]));
+      i += 2;
+    } else {
+      out += stored[i];
+    }
+  }
+  return out;
+}
+
+const char* ModuleDirectory() { return g_module_directory; }
+
+void SetModuleDirectory(std::string_view directory) {
+  mirado::CopyText(g_module_directory, sizeof g_module_directory, directory);
+}
+
+void GetSettingsPath(char* destination) {
+  if (g_module_directory[0] == '\0') SetModuleDirectory(mirado::platform::LoadedModuleDirectory());
+  if (g_module_directory[0] == '\0') return;
+  mirado::FormatText(destination, kPathSize, "%s%s", g_module_directory, "Mirado.ini");
+}
+
+void MakeNickKey(char* destination, const char* nick) {
+  std::size_t n = 0;
+  for (std::size_t i = 0; i < kNameSize && nick[i] != '\0'; ++i) {
+    const char c = nick[i];
+    if ((c >= '0' && c <= '9') || c == '_') continue;
+    if (n + 1 >= kNameSize) break;
+    destination[n++] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
+  }
+  destination[n] = '\0';
+}
+
+void LoadCharacterName(char* name) {
+  char key[kNameSize];
+  char path[kPathSize] = {};
+  MakeNickKey(key, name);
+  GetSettingsPath(path);
+  const std::string nick(name);
+  mirado::CopyText(name, kNameSize, ReadString(path, "CharactersName", key, nick, kNameSize));
+}
+
+void LoadGameMode(const char* target, char* name, char* code) {
+  name[0] = '\0';
+  code[0] = '\0';
+  char path[kPathSize] = {};
+  GetSettingsPath(path);
+  const std::string stored = ReadString(path, "GameMode", target, "", kNameSize);
+  if (stored.empty()) return;
+  // The search is a pure function of the stored text and the constant table,
+  // so its answer is remembered per text; the result is the same either way.
+  static std::mutex mutex;
+  static auto* known = new std::map<std::string, long>();
+  long row = -1;
+  {
+    std::lock_guard<std::mutex> lock(mutex);
+    auto it = known->find(stored);
+    if (it != known->end()) row = it->second;
+  }
+  if (row == -1) {
+    row = -2;
+    const std::u16string wide = mirado::ToWide(stored);
+    for (std::size_t i = 0; i < kGameModeCount && row < 0; ++i) {
+      for (const char16_t* pattern : kGameModeTable[i].patterns) {
+        if (pattern[0] != u'\0' && mirado::FullMatchWide(wide, pattern)) {
+          row = static_cast<long>(i);
+          break;
+        }
+      }
+    }
+    std::lock_guard<std::mutex> lock(mutex);
+    if (known->size() > 1024) known->clear();
+    (*known)[stored] = row;
+  }
+  if (row < 0) return;
+  mirado::CopyText(name, kNameSize, kGameModeTable[row].name);
+  mirado::CopyText(code, kNameSize, kGameModeTable[row].code);
+}
+
+namespace {
+
+int32_t SplitValues(const std::string& text, int32_t* values) {
+  char list[kNameSize];
+  mirado::FormatText(list, sizeof list, "%s,", text.c_str());
+  int32_t count = 0;
+  const char* p = list;
+  while (*p != '\0' && count < 5) {
+    while (*p == ',') ++p;
+    if (*p == '\0') break;
+    const char* end = std::strchr(p, ',');
+    values[count++] = mirado::ReadDecimal(std::string_view(p, static_cast<std::size_t>(end - p)));
+    p = end;
+  }
+  return count;
+}
+
+}  // namespace
+
+void LoadCriticalFumble(const char* key, int32_t* critical, int32_t* fumble, int32_t* critical_count,
+                        int32_t* fumble_count) {
+  char path[kPathSize] = {};
+  GetSettingsPath(path);
+  *critical_count = SplitValues(ReadString(path, "CriticalValue", key, "", kNameSize), critical);
+  *fumble_count = SplitValues(ReadString(path, "FumbleValue", key, "", kNameSize), fumble);
+}
+
+std::string ReadString(const char* path, std::string_view section, std::string_view key, std::string_view def,
+                       std::size_t size) {
+  return mirado::platform::ProfileGetString(Path(path), EscapeName(section, true), EscapeName(key, false), def, size);
+}
+
+int32_t ReadInt(const char* path, std::string_view section, std::string_view key, int32_t def) {
+  return mirado::platform::ProfileGetInt(Path(path), EscapeName(section, true), EscapeName(key, false), def);
+}
+
+bool WriteString(const char* path, std::string_view section, std::string_view key, const char* value) {
+  const std::string stored_key = EscapeName(key, false);
+  if (value == nullptr) return mirado::platform::ProfileWriteString(Path(path), EscapeName(section, true), &stored_key, nullptr);
+  // A line break would let a value open new keys or sections in the file.
+  std::string clean(value);
+  for (char& c : clean) {
+    if (c == '\r' || c == '\n') c = ' ';
+  }
+  return mirado::platform::ProfileWriteString(Path(path), EscapeName(section, true), &stored_key, &clean);
+}
+
+bool DeleteSection(const char* path, std::string_view section) {
+  return mirado::platform::ProfileWriteString(Path(path), EscapeName(section, true), nullptr, nullptr);
+}
+
+std::vector<std::pair<std::string, std::string>> ReadSection(const char* path, std::string_view section,
+                                                               std::size_t size) {
+  const std::string raw = mirado::platform::ProfileGetSection(Path(path), EscapeName(section, true), size);
+  std::vector<std::pair<std::string, std::string>> entries;
+  std::size_t start = 0;
+  while (start < raw.size() && raw[start] != '\0') {
+    const std::size_t end = raw.find('\0', start);
+    const std::string_view entry(raw.data() + start, (end == std::string::npos ? raw.size() : end) - start);
+    const std::size_t eq = entry.find('=');
+    if (eq != std::string_view::npos) {
+      entries.emplace_back(UnescapeName(entry.substr(0, eq)), std::string(entry.substr(eq + 1)));
+    }
+    if (end == std::string::npos) break;
+    start = end + 1;
+  }
+  return entries;
+}
+
+}  // namespace SettingsStore

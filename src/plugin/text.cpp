@@ -1,0 +1,190 @@
+// Foldings, conversions, bounded formatting and the small parsers.
+#include "plugin/text.h"
+
+#include <climits>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <memory>
+
+#include "platform/platform.h"
+#include "plugin/fold_tables.h"
+
+namespace mirado {
+
+void FoldSpaces(char* text) {
+  char* out = text;
+  for (const char* in = text; *in != '\0'; ++in) {
+    if (static_cast<unsigned char>(in[0]) == 0x81 && static_cast<unsigned char>(in[1]) == 0x40) {
+      *out++ = ' ';
+      ++in;
+    } else {
+      *out++ = *in;
+    }
+  }
+  *out = '\0';
+}
+
+std::u16string ToWide(std::string_view text) { return platform::Cp932ToUtf16(text); }
+std::string ToNarrow(std::u16string_view text) { return platform::Utf16ToCp932(text); }
+
+void FoldForMatch(std::u16string& text) {
+  text = platform::MapFullWidthKatakanaUpper(text);
+  for (std::size_t i = 0; i < kKanaFoldTableSize; ++i) {
+    text = ReplaceAll(std::move(text), kKanaFoldTable[i].search, kKanaFoldTable[i].replacement);
+  }
+}
+
+void ToHalfWidth(const char* source, char* destination, std::size_t size) {
+  CopyText(destination, size, ToNarrow(platform::MapHalfWidth(ToWide(source))));
+}
+
+void FoldOperators(const char* source, char* destination, std::size_t size) {
+  std::u16string wide = ToWide(source);
+  for (std::size_t i = 0; i < kOperatorFoldTableSize; ++i) {
+    wide = ReplaceAll(std::move(wide), kOperatorFoldTable[i].search, kOperatorFoldTable[i].replacement);
+  }
+  CopyText(destination, size, ToNarrow(wide));
+}
+
+void CopyText(char* destination, std::size_t size, std::string_view source) {
+  if (size == 0) return;
+  const std::size_t n = source.size() < size - 1 ? source.size() : size - 1;
+  std::memmove(destination, source.data(), n);
+  destination[n] = '\0';
+}
+
+namespace {
+
+// Formats into a zeroed scratch buffer first, so the destination may be one
+// of the arguments.
+void FormatInto(char* destination, std::size_t size, const char* format, va_list args) {
+  if (size == 0) return;
+  char stack[4096];
+  std::unique_ptr<char[]> heap;
+  char* scratch = stack;
+  if (size > sizeof stack) {
+    heap.reset(new char[size]);
+    scratch = heap.get();
+  }
+  std::memset(scratch, 0, size);
+  std::vsnprintf(scratch, size, format, args);
+  scratch[size - 1] = '\0';
+  std::memcpy(destination, scratch, size);
+}
+
+}  // namespace
+
+void FormatText(char* destination, std::size_t size, const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  FormatInto(destination, size, format, args);
+  va_end(args);
+}
+
+void FormatToString(std::string& destination, std::size_t size, const char* format, ...) {
+  if (size == 0) {
+    destination.clear();
+    return;
+  }
+  std::unique_ptr<char[]> buf(new char[size]);
+  va_list args;
+  va_start(args, format);
+  FormatInto(buf.get(), size, format, args);
+  va_end(args);
+  destination.assign(buf.get());
+}
+
+void FormatTextWide(char16_t* destination, std::size_t size, const char16_t* format, ...) {
+  if (size == 0) return;
+  std::u16string out;
+  va_list args;
+  va_start(args, format);
+  for (const char16_t* p = format; *p != u'\0'; ++p) {
+    if (*p != u'%' || p[1] == u'\0') {
+      out.push_back(*p);
+      continue;
+    }
+    ++p;
+    if (*p == u's') {
+      const char16_t* s = va_arg(args, const char16_t*);
+      out += s != nullptr ? s : u"";
+    } else if (*p == u'd') {
+      const std::string digits = std::to_string(va_arg(args, int));
+      out.append(digits.begin(), digits.end());
+    } else if (*p == u'c') {
+      out.push_back(static_cast<char16_t>(va_arg(args, int)));
+    } else {
+      out.push_back(*p);  // "%%" and anything unknown write the character itself
+    }
+  }
+  va_end(args);
+  const std::size_t n = out.size() < size - 1 ? out.size() : size - 1;
+  std::fill(destination, destination + size, u'\0');
+  std::copy(out.begin(), out.begin() + static_cast<long>(n), destination);
+}
+
+std::u16string ReplaceAll(std::u16string text, std::u16string_view search, std::u16string_view replacement) {
+  if (search.empty()) return text;
+  std::size_t pos = text.find(search);
+  if (pos == std::u16string::npos) return text;
+  std::u16string out;
+  out.reserve(text.size());
+  std::size_t from = 0;
+  while (pos != std::u16string::npos) {
+    out.append(text, from, pos - from);
+    out.append(replacement);
+    from = pos + search.size();
+    pos = text.find(search, from);
+  }
+  out.append(text, from, std::u16string::npos);
+  return out;
+}
+
+int32_t ReadDecimal(std::string_view text) {
+  std::size_t i = 0;
+  while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
+  bool negative = false;
+  if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+  int64_t value = 0;
+  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+    value = value * 10 + (text[i] - '0');
+    if (value > static_cast<int64_t>(INT_MAX) + 1) value = static_cast<int64_t>(INT_MAX) + 1;
+  }
+  if (negative) value = -value;
+  if (value > INT_MAX) return INT_MAX;
+  if (value < INT_MIN) return INT_MIN;
+  return static_cast<int32_t>(value);
+}
+
+int32_t ParseNumber(const char* text) {
+  char folded[256];
+  char half[256];
+  FoldOperators(text, folded, sizeof folded);
+  ToHalfWidth(folded, half, sizeof half);
+  return ReadDecimal(half);
+}
+
+bool LookupFolded(int32_t* id, const char* text, const LookupEntry* entries, std::size_t count) {
+  std::u16string folded = ToWide(text);
+  FoldForMatch(folded);
+  for (std::size_t i = 0; i < count; ++i) {
+    std::u16string name = entries[i].name;
+    FoldForMatch(name);
+    if (name == folded) {
+      *id = entries[i].id;
+      return true;
+    }
+  }
+  return false;
+}
+
+bool IsPrintableAscii(const char* text) {
+  for (const char* p = text; *p != '\0'; ++p) {
+    const auto b = static_cast<unsigned char>(*p);
+    if (b < 0x20 || b > 0x7E) return false;
+  }
+  return true;
+}
+
+}  // namespace mirado
