@@ -5,7 +5,7 @@
 // A chain ends by itself with probability 1, but with a critical value of 2 it
 // can run long; it is cut after kMaxGroups groups, far beyond any real roll,
 // so that no call can spin.
-#include "dice/rules.h"
+#include "dice/rules_first_set.h"
 
 namespace Dice {
 namespace {

@@ -4,7 +4,7 @@
 // A count of 0 or less rolls nothing: the detail is "[]" and the value 0, the
 // plain reading of "no dice". More than kMaxDice dice are refused like any
 // other expression that cannot be rolled, which bounds the work of a call.
-#include "dice/rules.h"
+#include "dice/rules_generic.h"
 
 namespace Dice {
 namespace {

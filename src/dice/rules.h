@@ -37,12 +37,16 @@ struct RuleEntry {
 
 extern const KeywordEntry kKeywords[];
 extern const std::size_t kKeywordCount;
-extern const RuleEntry kRules[];
-extern const std::size_t kRuleCount;
 
-// ---- The rule families ---------------------------------------------------------
-int RulePlainDice(RuleResult& result, int32_t type, const RuleInput& input);
-int RuleDoubleCross(RuleResult& result, int32_t type, const RuleInput& input);
+// The rule table, in three parts: the generic rules (plain dice, bit
+// operations, ordered D66), the first set of game-system rules (types 400 to
+// 421) and the second set (422 and above). A row whose rule is null refuses.
+extern const RuleEntry kGenericRules[];
+extern const std::size_t kGenericRuleCount;
+extern const RuleEntry kFirstSetRules[];
+extern const std::size_t kFirstSetRuleCount;
+extern const RuleEntry kSecondSetRules[];
+extern const std::size_t kSecondSetRuleCount;
 
 // ---- Helpers for rule texts ------------------------------------------------------
 // Largest number of dice one rule rolls at once; more is refused.
