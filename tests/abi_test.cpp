@@ -18,8 +18,9 @@ class AbiTest : public ::testing::Test {
   void SetUp() override {
     const fs::path built = Flag("plugin");
     ASSERT_FALSE(built.empty()) << "run with --plugin=PATH";
-    dir_ = fs::temp_directory_path() / ("mirado-abi-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                                        "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+    dir_ =
+        fs::temp_directory_path() / ("mirado-abi-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+                                     "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
     fs::remove_all(dir_);
     fs::create_directories(dir_);
     copy_ = dir_ / built.filename();
@@ -41,7 +42,8 @@ class AbiTest : public ::testing::Test {
 TEST_F(AbiTest, RollAnswersInTheChannel) {
   const auto lines = plugin_->Command("taro", "#trpg", "#2D6+3");
   ASSERT_EQ(1u, lines.size());
-  EXPECT_TRUE(std::regex_match(lines[0], std::regex(R"(NOTICE #trpg :taro -> 2D6\+3 = \[[1-6],[1-6]\]\+3 = ([5-9]|1[0-5]))")))
+  EXPECT_TRUE(
+      std::regex_match(lines[0], std::regex(R"(NOTICE #trpg :taro -> 2D6\+3 = \[[1-6],[1-6]\]\+3 = ([5-9]|1[0-5]))")))
       << lines[0];
 }
 

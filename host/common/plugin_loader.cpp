@@ -90,8 +90,7 @@ std::vector<std::string> Plugin::Call(MiradoEntryPoint entry, const std::string&
   return SplitReply(buffer.get());
 }
 
-std::vector<std::string> Plugin::Command(const std::string& nick, const std::string& channel,
-                                         const std::string& text) {
+std::vector<std::string> Plugin::Command(const std::string& nick, const std::string& channel, const std::string& text) {
   return Call(command_, nick, channel, text);
 }
 

@@ -28,8 +28,10 @@ std::u16string Utf8ToUtf16(std::string_view utf8) {
     bool ok = i + static_cast<std::size_t>(extra) < utf8.size();
     for (int k = 1; ok && k <= extra; ++k) {
       const auto c = static_cast<unsigned char>(utf8[i + static_cast<std::size_t>(k)]);
-      if ((c & 0xC0) != 0x80) ok = false;
-      else cp = (cp << 6) | (c & 0x3F);
+      if ((c & 0xC0) != 0x80)
+        ok = false;
+      else
+        cp = (cp << 6) | (c & 0x3F);
     }
     const bool overlong = (extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF));
     if (!ok || overlong || (cp >= 0xD800 && cp <= 0xDFFF)) {

@@ -64,8 +64,10 @@ bool ConsoleSession::HandleLine(const std::string& raw_line, std::ostream& out, 
   const std::string nick = Utf8ToCp932(options_.nick);
   const std::string channel = Utf8ToCp932(options_.channel);
   const std::string text = Utf8ToCp932(line);
-  for (const auto& reply : plugin_.Command(nick, channel, text)) out << Readable(Cp932ToUtf8(reply), options_.raw) << '\n';
-  for (const auto& reply : plugin_.Alias(nick, channel, text)) out << Readable(Cp932ToUtf8(reply), options_.raw) << '\n';
+  for (const auto& reply : plugin_.Command(nick, channel, text))
+    out << Readable(Cp932ToUtf8(reply), options_.raw) << '\n';
+  for (const auto& reply : plugin_.Alias(nick, channel, text))
+    out << Readable(Cp932ToUtf8(reply), options_.raw) << '\n';
   out.flush();
   return true;
 }

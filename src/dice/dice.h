@@ -78,8 +78,8 @@ void Render(const TokenList& list, RenderMode mode, char* out);
 bool Evaluate(const TokenList& list, Fraction* result);
 
 // Keyword vocabulary and written forms.
-int32_t KeywordType(const char* word);         // 0 when the word is no keyword
-const char* WrittenForm(int32_t type);         // null when the type has none
+int32_t KeywordType(const char* word);  // 0 when the word is no keyword
+const char* WrittenForm(int32_t type);  // null when the type has none
 
 // The operands bound to a rule keyword and the speaker's context.
 struct RuleInput {

@@ -169,22 +169,21 @@ int RollDice::Roll() {
       char stored[16];
       if (counterMode) {
         const int32_t rolled = static_cast<int32_t>(std::trunc(value));
-        const int32_t new_value = set_mode ? rolled : static_cast<int32_t>(static_cast<uint32_t>(rolled) +
-                                                                           static_cast<uint32_t>(old_value));
+        const int32_t new_value =
+            set_mode ? rolled : static_cast<int32_t>(static_cast<uint32_t>(rolled) + static_cast<uint32_t>(old_value));
         if (channel == ReplyTarget) {
           mirado::FormatText(Output, kReplyLimit, "%s（カウンタ：%d→%d）", Output, old_value, new_value);
         } else {
-          mirado::FormatText(Output, kReplyLimit,
-                             "%s（カウンタ/%s：%d→%d）\r\nNOTICE %s :%s -> %s が別chからカウンタをセットしました（ch名:%s）",
-                             Output, channel.c_str(), old_value, new_value, channel.c_str(), DisplayName, Nick,
-                             ReplyTarget);
+          mirado::FormatText(
+              Output, kReplyLimit,
+              "%s（カウンタ/%s：%d→%d）\r\nNOTICE %s :%s -> %s が別chからカウンタをセットしました（ch名:%s）", Output,
+              channel.c_str(), old_value, new_value, channel.c_str(), DisplayName, Nick, ReplyTarget);
         }
         mirado::FormatText(stored, sizeof stored, "%d", new_value);
       } else {
         const int32_t a = Dice::RollDie(10);
         const int32_t b = Dice::RollDie(10);
-        const int32_t new_value =
-            static_cast<int32_t>(static_cast<uint32_t>(old_value) + static_cast<uint32_t>(a + b));
+        const int32_t new_value = static_cast<int32_t>(static_cast<uint32_t>(old_value) + static_cast<uint32_t>(a + b));
         mirado::FormatText(stored, sizeof stored, "%d", new_value);
         mirado::FormatText(Output, kReplyLimit, "%s\r\nNOTICE %s :%s -> 侵蝕率が[%d,%d:%d]上昇しました（%d％→%d％）",
                            Output, ReplyTarget, DisplayName, a, b, a + b, old_value, new_value);

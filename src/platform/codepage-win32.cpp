@@ -10,8 +10,7 @@ std::u16string Cp932ToUtf16(std::string_view text) {
   const int n = MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), nullptr, 0);
   std::u16string out(static_cast<std::size_t>(n > 0 ? n : 0), u'\0');
   if (n > 0) {
-    MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()),
-                        reinterpret_cast<wchar_t*>(out.data()), n);
+    MultiByteToWideChar(932, 0, text.data(), static_cast<int>(text.size()), reinterpret_cast<wchar_t*>(out.data()), n);
   }
   return out;
 }

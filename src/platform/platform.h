@@ -22,28 +22,25 @@ namespace mirado::platform {
 // rename). No function throws.
 
 // Reads `key` of `section` into at most `size` - 1 bytes; `def` when missing.
-std::string ProfileGetString(const std::string& path, std::string_view section,
-                             std::string_view key, std::string_view def,
-                             std::size_t size);
+std::string ProfileGetString(const std::string& path, std::string_view section, std::string_view key,
+                             std::string_view def, std::size_t size);
 
 // Reads an integer: optional spaces, sign, decimal digits (0x for hex), wrapping
 // at 32 bits; text without digits reads 0; a missing key or empty value gives
 // `def`.
-int ProfileGetInt(const std::string& path, std::string_view section,
-                  std::string_view key, int def);
+int ProfileGetInt(const std::string& path, std::string_view section, std::string_view key, int def);
 
 // Writes `value` under `key`. A null `value` deletes the key; a null `key`
 // deletes the whole section. Deleting what does not exist succeeds. Returns
 // false when the file could not be written.
-bool ProfileWriteString(const std::string& path, std::string_view section,
-                        const std::string* key, const std::string* value);
+bool ProfileWriteString(const std::string& path, std::string_view section, const std::string* key,
+                        const std::string* value);
 
 // Reads a whole section as "key=value" entries, each ended by a NUL, the list
 // ended by a second NUL, in file order; lines without '=' are left out. At most
 // `size` bytes: when the buffer is too small the last entry is cut and the
 // result holds size - 2 bytes before the final NUL pair.
-std::string ProfileGetSection(const std::string& path, std::string_view section,
-                              std::size_t size);
+std::string ProfileGetSection(const std::string& path, std::string_view section, std::size_t size);
 
 // ---- Code page 932 <-> UTF-16 ------------------------------------------------
 // Never fails: invalid or cut double-byte sequences become U+30FB (consuming

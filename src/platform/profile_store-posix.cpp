@@ -8,8 +8,8 @@
 // calls is always seen.
 #include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <unicode/uchar.h>
+#include <unistd.h>
 
 #include <cerrno>
 #include <cstdio>
@@ -60,9 +60,8 @@ Line ParseLine(std::string raw) {
   if (text.empty()) return line;
   if (text.front() == '[') {
     const auto close = text.rfind(']');
-    const std::string_view name = close == std::string_view::npos || close == 0
-                                      ? text.substr(1)
-                                      : text.substr(1, close - 1);
+    const std::string_view name =
+        close == std::string_view::npos || close == 0 ? text.substr(1) : text.substr(1, close - 1);
     line.kind = Kind::kSection;
     line.folded = FoldName(Trim(name));
     return line;
@@ -100,7 +99,7 @@ struct FileStamp {
 };
 
 FileStamp Stamp(const std::string& path) {
-  struct stat st{};
+  struct stat st {};
   FileStamp s;
   if (stat(path.c_str(), &st) != 0) return s;
   s.exists = true;
@@ -243,10 +242,14 @@ int ProfileGetInt(const std::string& path, std::string_view section, std::string
     for (i += 2; i < value.size(); ++i) {
       const char c = value[i];
       int digit;
-      if (c >= '0' && c <= '9') digit = c - '0';
-      else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-      else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
-      else break;
+      if (c >= '0' && c <= '9')
+        digit = c - '0';
+      else if (c >= 'a' && c <= 'f')
+        digit = c - 'a' + 10;
+      else if (c >= 'A' && c <= 'F')
+        digit = c - 'A' + 10;
+      else
+        break;
       result = result * 16u + static_cast<uint32_t>(digit);
     }
   } else {
@@ -285,7 +288,8 @@ bool ProfileWriteString(const std::string& path, std::string_view section, const
       const std::string trimmed(Trim(*value));
       if (found >= 0) {
         // An existing key keeps the letter case it was written with.
-        doc.lines[static_cast<std::size_t>(found)] = ParseLine(doc.lines[static_cast<std::size_t>(found)].key + "=" + trimmed);
+        doc.lines[static_cast<std::size_t>(found)] =
+            ParseLine(doc.lines[static_cast<std::size_t>(found)].key + "=" + trimmed);
       } else if (header >= 0) {
         const std::size_t at = InsertionPoint(doc, static_cast<std::size_t>(header));
         doc.lines.insert(doc.lines.begin() + static_cast<long>(at), ParseLine(std::string(Trim(*key)) + "=" + trimmed));

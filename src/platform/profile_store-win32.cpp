@@ -12,8 +12,8 @@ std::string ProfileGetString(const std::string& path, std::string_view section, 
   if (size == 0) return {};
   std::vector<char> buf(size, '\0');
   const std::string s(section), k(key), d(def);
-  const DWORD n = GetPrivateProfileStringA(s.c_str(), k.c_str(), d.c_str(), buf.data(), static_cast<DWORD>(size),
-                                           path.c_str());
+  const DWORD n =
+      GetPrivateProfileStringA(s.c_str(), k.c_str(), d.c_str(), buf.data(), static_cast<DWORD>(size), path.c_str());
   return std::string(buf.data(), n < size ? n : size - 1);
 }
 

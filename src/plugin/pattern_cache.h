@@ -36,8 +36,7 @@ std::shared_ptr<const Regex> CachedPattern(const Key& pattern, Compile compile) 
 
 // Wide matching, one implementation per platform (ICU on POSIX, the Win32
 // traits on Windows), both with Unicode classes and full-width case folding.
-bool MatchWideWithEngine(std::u16string_view subject, std::u16string_view pattern,
-                         std::vector<std::u16string>* groups);
+bool MatchWideWithEngine(std::u16string_view subject, std::u16string_view pattern, std::vector<std::u16string>* groups);
 
 }  // namespace mirado
 

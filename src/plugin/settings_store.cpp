@@ -186,7 +186,8 @@ int32_t ReadInt(const char* path, std::string_view section, std::string_view key
 
 bool WriteString(const char* path, std::string_view section, std::string_view key, const char* value) {
   const std::string stored_key = EscapeName(key, false);
-  if (value == nullptr) return mirado::platform::ProfileWriteString(Path(path), EscapeName(section, true), &stored_key, nullptr);
+  if (value == nullptr)
+    return mirado::platform::ProfileWriteString(Path(path), EscapeName(section, true), &stored_key, nullptr);
   // A line break would let a value open new keys or sections in the file.
   std::string clean(value);
   for (char& c : clean) {
@@ -200,7 +201,7 @@ bool DeleteSection(const char* path, std::string_view section) {
 }
 
 std::vector<std::pair<std::string, std::string>> ReadSection(const char* path, std::string_view section,
-                                                               std::size_t size) {
+                                                             std::size_t size) {
   const std::string raw = mirado::platform::ProfileGetSection(Path(path), EscapeName(section, true), size);
   std::vector<std::pair<std::string, std::string>> entries;
   std::size_t start = 0;

@@ -53,7 +53,7 @@ bool DeleteSection(const char* path, std::string_view section);
 // The entries of a section, names unescaped, in file order; at most `size`
 // bytes of "key=value" text are read, as the whole-section reader gives them.
 std::vector<std::pair<std::string, std::string>> ReadSection(const char* path, std::string_view section,
-                                                               std::size_t size = 32768);
+                                                             std::size_t size = 32768);
 
 // The stored form of a section or key name, and back.
 std::string EscapeName(std::string_view name, bool is_section);

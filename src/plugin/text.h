@@ -49,8 +49,7 @@ std::string ToNarrow(std::u16string_view text);
 // bytes, always terminated; bytes after the terminator are zeroed up to `size`.
 // The destination may be one of the arguments (commands append a line by
 // passing the buffer itself to a leading "%s"). Cutting is byte-wise.
-void FormatText(char* destination, std::size_t size, const char* format, ...)
-    __attribute__((format(printf, 3, 4)));
+void FormatText(char* destination, std::size_t size, const char* format, ...) __attribute__((format(printf, 3, 4)));
 // The same for UTF-16; understands %s (a const char16_t*), %d, %c (char16_t
 // passed as int) and %%; `size` counts characters.
 void FormatTextWide(char16_t* destination, std::size_t size, const char16_t* format, ...);

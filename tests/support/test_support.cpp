@@ -1,11 +1,11 @@
 #include "support/test_support.h"
 
 #include <atomic>
-#include <random>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <random>
 #include <sstream>
 
 #include "mirado/mirado.h"
@@ -30,10 +30,14 @@ std::u16string Utf8ToUtf16(const std::string& s) {
     const auto b = static_cast<unsigned char>(s[i]);
     uint32_t cp;
     int n;
-    if (b < 0x80) cp = b, n = 1;
-    else if (b < 0xE0) cp = b & 0x1F, n = 2;
-    else if (b < 0xF0) cp = b & 0x0F, n = 3;
-    else cp = b & 0x07, n = 4;
+    if (b < 0x80)
+      cp = b, n = 1;
+    else if (b < 0xE0)
+      cp = b & 0x1F, n = 2;
+    else if (b < 0xF0)
+      cp = b & 0x0F, n = 3;
+    else
+      cp = b & 0x07, n = 4;
     for (int k = 1; k < n && i + static_cast<std::size_t>(k) < s.size(); ++k) {
       cp = (cp << 6) | (static_cast<unsigned char>(s[i + static_cast<std::size_t>(k)]) & 0x3F);
     }
@@ -94,8 +98,7 @@ TempSettings::TempSettings() {
   static std::atomic<int> counter{0};
   namespace fs = std::filesystem;
   const auto stamp = std::random_device()();
-  fs::path dir = fs::temp_directory_path() /
-                 ("mirado-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
+  fs::path dir = fs::temp_directory_path() / ("mirado-test-" + std::to_string(stamp) + "-" + std::to_string(counter++));
   fs::create_directories(dir);
   dir_ = dir.string();
   const char last = dir_.back();
