@@ -48,7 +48,9 @@ std::unique_ptr<Plugin> Plugin::Load(const std::string& path, std::string* error
     return nullptr;
   }
   plugin->handle_ = module;
-  auto find = [&](const char* name) { return reinterpret_cast<MiradoEntryPoint>(GetProcAddress(module, name)); };
+  auto find = [&](const char* name) {
+    return reinterpret_cast<MiradoEntryPoint>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+  };
 #else
   // A path without a slash would make dlopen search the library path instead.
   const std::string where = path.find('/') == std::string::npos ? "./" + path : path;

@@ -117,6 +117,9 @@ class RollDice : public BotCommandAbstract {
   // The roll itself; returns 0, or nonzero when it was abandoned.
   int Roll();
 
+  // Takes over the context of the command that runs this roll.
+  void TakeContext(const BotCommandAbstract& from);
+
   bool answerAlways = true;
   bool counterMode = false;
   bool closedMode = false;
@@ -124,6 +127,27 @@ class RollDice : public BotCommandAbstract {
   int compareOp = 0;
   double compareTarget = 0;
   int repeatCount = 1;
+};
+
+// "#COUNT [channel] [=]expression": rolls and adds the result to the speaker's
+// counter (or, after "=", stores it there).
+class Count : public BotCommandAbstract {
+ public:
+  void Execute() override;
+};
+
+// "#S [destination] expression": a closed roll; the destination only learns
+// that a roll was made, and from where.
+class RollDice_HideAll : public BotCommandAbstract {
+ public:
+  void Execute() override;
+};
+
+// "#SD [destination] expression": a closed roll whose announcement shows the
+// expression but not the result.
+class RollDice_HideResult : public BotCommandAbstract {
+ public:
+  void Execute() override;
 };
 
 }  // namespace BotCommand

@@ -77,6 +77,20 @@ bool ApplyRules(Dice::TokenList& list, const Dice::RuleInput& context, bool* ero
 
 void RollDice::Execute() { Roll(); }
 
+void RollDice::TakeContext(const BotCommandAbstract& from) {
+  Output = from.Output;
+  ReplyTarget = from.ReplyTarget;
+  Nick = from.Nick;
+  CommandWord = from.CommandWord;
+  for (std::size_t i = 0; i < kParamCount; ++i) Params[i] = from.Params[i];
+  Rest = from.Rest;
+  mirado::CopyText(SettingsPath, sizeof SettingsPath, from.SettingsPath);
+  mirado::CopyText(DisplayName, sizeof DisplayName, from.DisplayName);
+  mirado::CopyText(NickKey, sizeof NickKey, from.NickKey);
+  mirado::CopyText(GameModeCode, sizeof GameModeCode, from.GameModeCode);
+  mirado::CopyText(GameModeName, sizeof GameModeName, from.GameModeName);
+}
+
 int RollDice::Roll() {
   RandomSource::Reseed();
 

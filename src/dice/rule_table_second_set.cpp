@@ -8,15 +8,23 @@ namespace Dice {
 using O = Operand;
 
 const RuleEntry kSecondSetRules[] = {
-    {422, "1D100", O::kNotAllowed, O::kNotAllowed, nullptr}, {423, "1D100", O::kNotAllowed, O::kNotAllowed, nullptr},
-    {424, "DBZ", O::kOptional, O::kOptional, nullptr},       {425, "EBR", O::kOptional, O::kIgnored, nullptr},
-    {426, "NCR", O::kOptional, O::kIgnored, nullptr},        {427, "NCR", O::kOptional, O::kIgnored, nullptr},
-    {428, "BRK", O::kRequired, O::kIgnored, nullptr},        {429, "BRK", O::kRequired, O::kIgnored, nullptr},
-    {430, "TMHS", O::kRequired, O::kOptional, nullptr},      {431, "AE", O::kIgnored, O::kOptional, nullptr},
-    {432, "2D6", O::kIgnored, O::kIgnored, nullptr},         {433, "2DR", O::kIgnored, O::kIgnored, nullptr},
-    {434, "PH", O::kRequired, O::kOptional, nullptr},        {500, "PAG", O::kRequired, O::kOptional, nullptr},
-    {501, "PAO", O::kOptional, O::kIgnored, nullptr},        {502, "PAO", O::kOptional, O::kIgnored, nullptr},
-    {503, "HANA", O::kIgnored, O::kOptional, nullptr},
+    {kSwap, "1D100", O::kNotAllowed, O::kNotAllowed, RuleSwappedPercentile},
+    {kSwapLargerFirst, "1D100", O::kNotAllowed, O::kNotAllowed, RuleSwappedPercentile},
+    {kKeepThree, "DBZ", O::kOptional, O::kOptional, RuleKeepThree},
+    {kDoubleTrigger, "EBR", O::kOptional, O::kIgnored, RuleDoubleTrigger},
+    {kNechronica, "NCR", O::kOptional, O::kIgnored, RuleNechronica},
+    {kNechronicaAttack, "NCR", O::kOptional, O::kIgnored, RuleNechronica},
+    {kSetCount, "BRK", O::kRequired, O::kIgnored, RuleSetCount},
+    {kSetCountLocations, "BRK", O::kRequired, O::kIgnored, RuleSetCount},
+    {kHitOrMiss, "TMHS", O::kRequired, O::kOptional, RuleHitOrMiss},
+    {kPercentileDoubles, "AE", O::kIgnored, O::kOptional, RulePercentileDoubles},
+    {kDoubles2D6, "2D6", O::kIgnored, O::kIgnored, RuleDoubles2D6},
+    {kRabbit, "2DR", O::kIgnored, O::kIgnored, RuleRabbit},
+    {kGradedPercentile, "PH", O::kRequired, O::kOptional, RuleGradedPercentile},
+    {kAccident, "PAG", O::kRequired, O::kOptional, RuleAccident},
+    {kTopThree, "PAO", O::kOptional, O::kIgnored, RuleTopThree},
+    {kTopThreeExtraDice, "PAO", O::kOptional, O::kIgnored, RuleTopThree},
+    {kDescending, "HANA", O::kIgnored, O::kOptional, RuleDescending},
 };
 const std::size_t kSecondSetRuleCount = sizeof kSecondSetRules / sizeof kSecondSetRules[0];
 

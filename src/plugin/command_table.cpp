@@ -18,6 +18,9 @@ BotCommandAbstract* Create() {
 
 const CommandEntry kCommandTable[] = {
     {Create<RollDice>, "CALC|DICE|ROL[LE]", 1},
+    {Create<RollDice_HideAll>, "S(ECRET)?", 1},
+    {Create<RollDice_HideResult>, "S(ECRET)?D", 1},
+    {Create<Count>, "COUNT|CNT", 1},
 };
 const std::size_t kCommandTableSize = sizeof kCommandTable / sizeof kCommandTable[0];
 

@@ -8,6 +8,10 @@
 #include <random>
 #include <sstream>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 #include "mirado/mirado.h"
 #include "platform/platform.h"
 #include "plugin/random_source.h"
@@ -155,6 +159,15 @@ std::vector<std::string> Lines(const std::string& reply) {
 
 std::string ToCp932(const std::string& utf8) { return platform::Utf16ToCp932(Utf8ToUtf16(utf8)); }
 std::string ToUtf8(const std::string& cp932) { return Utf16ToUtf8(platform::Cp932ToUtf16(cp932)); }
+
+bool UnderWine() {
+#ifdef _WIN32
+  const HMODULE ntdll = GetModuleHandleA("ntdll.dll");
+  return ntdll != nullptr && GetProcAddress(ntdll, "wine_get_version") != nullptr;
+#else
+  return false;
+#endif
+}
 
 }  // namespace mirado::testing
 

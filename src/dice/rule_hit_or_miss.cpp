@@ -1,0 +1,34 @@
+// Hit or miss ("TMHS"): six-sided dice, each at or above the threshold a hit.
+// The threshold is the first critical value when above 0, else the number
+// after the keyword when above 0, else 5.
+//
+// A count of 0 or less rolls nothing (a miss); more than kMaxDice dice are
+// refused.
+#include "dice/rules_second_set.h"
+
+namespace Dice {
+
+int RuleHitOrMiss(RuleResult& result, int32_t, const RuleInput& input) {
+  const int32_t count = input.before;
+  if (count > kMaxDice) return 1;
+  int32_t threshold = 5;
+  if (input.critical_count > 0 && input.critical[0] > 0) {
+    threshold = input.critical[0];
+  } else if (input.has_after && input.after > 0) {
+    threshold = input.after;
+  }
+  const std::vector<int32_t> dice = SecondSet::RollDiceList(count, 6);
+  int32_t hits = 0;
+  for (int32_t die : dice) {
+    if (die >= threshold) ++hits;
+  }
+  std::string text = "[";
+  SecondSet::AppendList(text, dice);
+  AppendText(text, "]");
+  AppendText(text, hits > 0 ? "<ヒット>" : "<ミス>");
+  result.value = hits;
+  SetText(result, text);
+  return 0;
+}
+
+}  // namespace Dice

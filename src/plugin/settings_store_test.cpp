@@ -1,0 +1,141 @@
+// The settings file's key scheme and the lookups every command runs.
+#include "plugin/settings_store.h"
+
+#include <cstring>
+
+#include "support/test_support.h"
+
+namespace SettingsStore {
+namespace {
+
+using mirado::testing::TempSettings;
+
+std::string Key(const char* nick) {
+  char key[kNameSize];
+  MakeNickKey(key, nick);
+  return key;
+}
+
+TEST(SettingsStore, NickKeyDropsDigitsAndUnderscoresAndUpperCases) {
+  EXPECT_EQ("TARO", Key("Taro_2"));
+  EXPECT_EQ("TARO", Key("taro"));
+  EXPECT_EQ("TARO", Key("TARO2"));
+  EXPECT_EQ("", Key("123_"));
+  EXPECT_EQ("[GM]TARO", Key("[GM]Taro"));
+  EXPECT_EQ("\x83\x5E\x83\x8D", Key("\x83\x5E\x83\x8D"));  // double-byte characters kept
+  EXPECT_EQ(255u, Key(std::string(600, 'a').c_str()).size());
+}
+
+TEST(SettingsStore, SettingsPathIsBesideTheLibrary) {
+  TempSettings settings;
+  char path[kPathSize] = {};
+  GetSettingsPath(path);
+  EXPECT_EQ(settings.path(), path);
+}
+
+TEST(SettingsStore, GameModeFromTheStoredCode) {
+  TempSettings settings;
+  settings.Write("[GameMode]\r\n#a=dx\r\n#b=nonsense\r\n#c=\x83\x5F\x83\x75\x83\x8B\x83\x4E\x83\x8D\x83\x58\r\n#d=QS\r\n");
+  char name[kNameSize], code[kNameSize];
+  LoadGameMode("#a", name, code);
+  EXPECT_STREQ("ダブルクロス", name);
+  EXPECT_STREQ("DX", code);
+  LoadGameMode("#b", name, code);
+  EXPECT_STREQ("", name);
+  EXPECT_STREQ("", code);
+  LoadGameMode("#c", name, code);  // the Japanese name itself
+  EXPECT_STREQ("DX", code);
+  LoadGameMode("#d", name, code);
+  EXPECT_STREQ("？？？", name);
+  EXPECT_STREQ("QS", code);
+  LoadGameMode("#none", name, code);
+  EXPECT_STREQ("", code);
+}
+
+TEST(SettingsStore, CriticalAndFumbleLists) {
+  TempSettings settings;
+  settings.Write(
+      "[CriticalValue]\r\nA=10,11\r\nB=1,2,3,4,5,6,7\r\nD=12,,11\r\nE= -3 , x\r\n[FumbleValue]\r\nA=2\r\n");
+  int32_t crit[5] = {}, fumble[5] = {}, cc = -1, fc = -1;
+  LoadCriticalFumble("A", crit, fumble, &cc, &fc);
+  EXPECT_EQ(2, cc);
+  EXPECT_EQ(10, crit[0]);
+  EXPECT_EQ(11, crit[1]);
+  EXPECT_EQ(1, fc);
+  EXPECT_EQ(2, fumble[0]);
+  LoadCriticalFumble("B", crit, fumble, &cc, &fc);
+  EXPECT_EQ(5, cc);
+  EXPECT_EQ(5, crit[4]);
+  EXPECT_EQ(0, fc);
+  LoadCriticalFumble("C", crit, fumble, &cc, &fc);
+  EXPECT_EQ(0, cc);
+  LoadCriticalFumble("D", crit, fumble, &cc, &fc);
+  EXPECT_EQ(2, cc);
+  EXPECT_EQ(11, crit[1]);
+  LoadCriticalFumble("E", crit, fumble, &cc, &fc);
+  EXPECT_EQ(2, cc);
+  EXPECT_EQ(-3, crit[0]);
+  EXPECT_EQ(0, crit[1]);
+}
+
+TEST(SettingsStore, CharacterNameOrTheNickCutTo255Bytes) {
+  TempSettings settings;
+  settings.Write("[CharactersName]\r\nHANAKO=" + std::string(300, 'n') + "\r\n");
+  char name[kNameSize] = "taro";
+  LoadCharacterName(name);
+  EXPECT_STREQ("taro", name);
+  std::strcpy(name, "Hanako_1");
+  LoadCharacterName(name);
+  EXPECT_EQ(std::string(255, 'n'), name);
+}
+
+TEST(SettingsStore, NamesTheFormatCannotHoldRoundTrip) {
+  TempSettings settings;
+  const char* p = settings.path().c_str();
+  const std::string path = settings.path();
+  // The nick [GM]Taro keeps its counter and the keys after it survive.
+  ASSERT_TRUE(WriteString(path.c_str(), "#trpg", "[GM]TARO", "5"));
+  ASSERT_TRUE(WriteString(path.c_str(), "#trpg", "HANAKO", "7"));
+  ASSERT_TRUE(WriteString(path.c_str(), "#trpg", "A=B", "8"));
+  ASSERT_TRUE(WriteString(path.c_str(), "#trpg", "", "9"));
+  ASSERT_TRUE(WriteString(path.c_str(), "#a]b", " spaced ", "10"));
+  EXPECT_EQ(5, ReadInt(path.c_str(), "#trpg", "[GM]TARO", 0));
+  EXPECT_EQ(7, ReadInt(path.c_str(), "#trpg", "HANAKO", 0));
+  EXPECT_EQ(8, ReadInt(path.c_str(), "#trpg", "A=B", 0));
+  EXPECT_EQ(9, ReadInt(path.c_str(), "#trpg", "", 0));
+  EXPECT_EQ(10, ReadInt(path.c_str(), "#a]b", " spaced ", 0));
+  const auto entries = ReadSection(path.c_str(), "#trpg");
+  ASSERT_EQ(4u, entries.size());
+  EXPECT_EQ("[GM]TARO", entries[0].first);
+  EXPECT_EQ("HANAKO", entries[1].first);
+  EXPECT_EQ("A=B", entries[2].first);
+  EXPECT_EQ("", entries[3].first);
+  // Ordinary names are stored unchanged, so existing files read as before.
+  EXPECT_NE(std::string::npos, settings.Read().find("[#trpg]\r\n"));
+  EXPECT_NE(std::string::npos, settings.Read().find("\r\nHANAKO=7\r\n"));
+  (void)p;
+}
+
+TEST(SettingsStore, ValuesCannotOpenNewEntries) {
+  TempSettings settings;
+  const std::string path = settings.path();
+  ASSERT_TRUE(WriteString(path.c_str(), "#trpg", "TARO.Memo", "hp 10\r\n[GameMode]\r\n#trpg=DX"));
+  EXPECT_EQ("", ReadString(path.c_str(), "GameMode", "#trpg", ""));
+  EXPECT_NE("", ReadString(path.c_str(), "#trpg", "TARO.Memo", ""));
+}
+
+TEST(SettingsStore, DeleteAndFailedWrites) {
+  TempSettings settings;
+  const std::string path = settings.path();
+  WriteString(path.c_str(), "Pool", "#trpg", "1 2 ");
+  EXPECT_TRUE(WriteString(path.c_str(), "Pool", "#trpg", nullptr));
+  EXPECT_EQ("", ReadString(path.c_str(), "Pool", "#trpg", ""));
+  WriteString(path.c_str(), "#trpg", "TARO", "1");
+  EXPECT_TRUE(DeleteSection(path.c_str(), "#trpg"));
+  EXPECT_EQ(0, ReadInt(path.c_str(), "#trpg", "TARO", 0));
+  const std::string nowhere = settings.dir() + "missing-folder/Mirado.ini";
+  EXPECT_FALSE(WriteString(nowhere.c_str(), "A", "B", "C"));
+}
+
+}  // namespace
+}  // namespace SettingsStore
