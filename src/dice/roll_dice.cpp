@@ -122,7 +122,8 @@ int RollDice::Roll() {
 
   char expression_text[Dice::kTextSize] = {};
   for (int repetition = 0; repetition < repeatCount; ++repetition) {
-    auto list = std::make_unique<Dice::TokenList>();
+    // Not value-initialised: that would zero 128 KiB per roll; Tokenize clears it.
+    auto list = std::make_unique_for_overwrite<Dice::TokenList>();
     bool saw_operator = false, saw_keyword = false;
     if (!Dice::Tokenize(expression, *list, &saw_operator, &saw_keyword)) return 1;
     if (!answerAlways && !saw_operator && !saw_keyword) return 2;

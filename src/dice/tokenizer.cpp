@@ -53,12 +53,15 @@ int32_t OperatorType(char c) {
 }  // namespace
 
 void TokenList::Remove(int i) {
-  for (int j = i; j + 1 < kTokenCount; ++j) tokens[j] = tokens[j + 1];
-  tokens[kTokenCount - 1] = RollToken();
+  // Tokens after the first end token are all end tokens: only the used part
+  // of the list moves.
+  int j = i;
+  for (; j + 1 < kTokenCount && tokens[j].type != kEnd; ++j) tokens[j] = tokens[j + 1];
+  tokens[j].Clear();
 }
 
 bool Tokenize(const char* expression, TokenList& list, bool* saw_operator, bool* saw_keyword) {
-  list = TokenList();
+  for (RollToken& token : list.tokens) token.Clear();
   Builder out(list);
   *saw_operator = false;
   *saw_keyword = false;

@@ -7,28 +7,34 @@ namespace {
 
 constexpr int kWords = 624;
 constexpr int kMiddle = 397;
-constexpr int kNeverSeeded = 625;
 
+// The generator does its work only when a number is drawn. Most commands
+// reseed and then draw a few dice, and many chat lines reseed without drawing
+// at all, so seeding and the state transition are done lazily, word by word:
+// the transition of the reference algorithm updates the words in order, in
+// place, each from itself, its successor and the word kMiddle further on, so
+// computing word i just before it is output gives exactly the same sequence.
 uint32_t g_words[kWords];
-int g_index = kNeverSeeded;
+uint32_t g_seed = 5489u;  // the default seed of the reference algorithm
+int g_filled = 0;         // words [0, g_filled) hold the seeded state
+int g_index = kWords;     // next word to output; kWords: a new round starts
 ClockReading g_counter = nullptr;
 ClockReading g_ticks = nullptr;
 
-void Twist() {
-  for (int i = 0; i < kWords; ++i) {
-    const uint32_t y = (g_words[i] & 0x80000000u) | (g_words[(i + 1) % kWords] & 0x7fffffffu);
-    g_words[i] = g_words[(i + kMiddle) % kWords] ^ (y >> 1) ^ ((y & 1u) != 0 ? 0x9908b0dfu : 0u);
+// Fills the seeded words up to (not including) `count`.
+void Fill(int count) {
+  if (g_filled == 0 && count > 0) g_words[g_filled++] = g_seed;
+  for (; g_filled < count; ++g_filled) {
+    const uint32_t previous = g_words[g_filled - 1];
+    g_words[g_filled] = 1812433253u * (previous ^ (previous >> 30)) + static_cast<uint32_t>(g_filled);
   }
-  g_index = 0;
 }
 
 }  // namespace
 
 void Seed(uint32_t value) {
-  g_words[0] = value;
-  for (int i = 1; i < kWords; ++i) {
-    g_words[i] = 1812433253u * (g_words[i - 1] ^ (g_words[i - 1] >> 30)) + static_cast<uint32_t>(i);
-  }
+  g_seed = value;
+  g_filled = 0;
   g_index = kWords;
 }
 
@@ -42,16 +48,18 @@ void Reseed() {
 }
 
 uint32_t Next32() {
-  if (g_index >= kWords) {
-    if (g_index == kNeverSeeded) Seed(5489u);
-    Twist();
-  }
-  uint32_t y = g_words[g_index++];
-  y ^= y >> 11;
-  y ^= (y << 7) & 0x9d2c5680u;
-  y ^= (y << 15) & 0xefc60000u;
-  y ^= y >> 18;
-  return y;
+  if (g_index >= kWords) g_index = 0;
+  const int i = g_index++;
+  // Word i of the new round needs words i + 1 and i + kMiddle of the old one.
+  if (g_filled < kWords) Fill(i + kMiddle + 1 < kWords ? i + kMiddle + 1 : kWords);
+  const uint32_t y = (g_words[i] & 0x80000000u) | (g_words[(i + 1) % kWords] & 0x7fffffffu);
+  g_words[i] = g_words[(i + kMiddle) % kWords] ^ (y >> 1) ^ ((y & 1u) != 0 ? 0x9908b0dfu : 0u);
+  uint32_t z = g_words[i];
+  z ^= z >> 11;
+  z ^= (z << 7) & 0x9d2c5680u;
+  z ^= (z << 15) & 0xefc60000u;
+  z ^= z >> 18;
+  return z;
 }
 
 void Shuffle(int32_t* values, int32_t count) {
@@ -86,6 +94,6 @@ void SetClockForTesting(ClockReading counter, ClockReading ticks) {
   g_ticks = ticks;
 }
 
-void ResetForTesting() { g_index = kNeverSeeded; }
+void ResetForTesting() { Seed(5489u); }
 
 }  // namespace RandomSource

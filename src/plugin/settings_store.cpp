@@ -88,7 +88,11 @@ void SetModuleDirectory(std::string_view directory) {
 void GetSettingsPath(char* destination) {
   if (g_module_directory[0] == '\0') SetModuleDirectory(mirado::platform::LoadedModuleDirectory());
   if (g_module_directory[0] == '\0') return;
-  mirado::FormatText(destination, kPathSize, "%s%s", g_module_directory, "Mirado.ini");
+  // Plain concatenation (cut at the buffer size): this runs several times per
+  // chat line, and formatting was a measurable share of a call.
+  const std::size_t length = std::strlen(g_module_directory);
+  mirado::CopyText(destination, kPathSize, g_module_directory);
+  if (length + 1 < kPathSize) mirado::CopyText(destination + length, kPathSize - length, "Mirado.ini");
 }
 
 void MakeNickKey(char* destination, const char* nick) {

@@ -35,16 +35,49 @@ void FoldForMatch(std::u16string& text) {
   }
 }
 
+namespace {
+
+// Both folds below leave ASCII text as it is; most roll expressions are ASCII.
+bool IsAscii(const char* text) {
+  for (; *text != '\0'; ++text) {
+    if (static_cast<unsigned char>(*text) >= 0x80) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 void ToHalfWidth(const char* source, char* destination, std::size_t size) {
+  if (IsAscii(source)) {
+    CopyText(destination, size, source);
+    return;
+  }
   CopyText(destination, size, ToNarrow(platform::MapHalfWidth(ToWide(source))));
 }
 
 void FoldOperators(const char* source, char* destination, std::size_t size) {
-  std::u16string wide = ToWide(source);
-  for (std::size_t i = 0; i < kOperatorFoldTableSize; ++i) {
-    wide = ReplaceAll(std::move(wide), kOperatorFoldTable[i].search, kOperatorFoldTable[i].replacement);
+  if (IsAscii(source)) {
+    CopyText(destination, size, source);
+    return;
   }
-  CopyText(destination, size, ToNarrow(wide));
+  // Every search text of the table is one character and every replacement is
+  // ASCII, which no later row searches for, so one pass gives the same text
+  // as applying the rows one after another.
+  const std::u16string wide = ToWide(source);
+  std::u16string folded;
+  folded.reserve(wide.size() + 8);
+  for (const char16_t c : wide) {
+    const FoldPair* row = nullptr;
+    for (std::size_t i = 0; i < kOperatorFoldTableSize && row == nullptr; ++i) {
+      if (kOperatorFoldTable[i].search[0] == c) row = &kOperatorFoldTable[i];
+    }
+    if (row != nullptr) {
+      folded += row->replacement;
+    } else {
+      folded += c;
+    }
+  }
+  CopyText(destination, size, ToNarrow(folded));
 }
 
 void CopyText(char* destination, std::size_t size, std::string_view source) {

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "plugin/fold_tables.h"
 #include "support/test_support.h"
 
 namespace mirado {
@@ -66,7 +67,7 @@ TEST(Folding, FoldForMatch) {
   EXPECT_EQ(u"＃", fold(u"♯"));
   EXPECT_EQ(u"カタカナ", fold(u"かたかな"));
   EXPECT_EQ(u"ウイウエバビブ", fold(u"ヰヱヴァヴィヴ"));
-  EXPECT_EQ(u"ABC", fold(u"・＝／（）ー―－‐．")+u"ABC");
+  EXPECT_EQ(u"ABC", fold(u"・＝／（）ー―－‐．") + u"ABC");
 }
 
 TEST(Folding, HalfWidthSpacesAndOperators) {
@@ -81,7 +82,10 @@ TEST(Folding, HalfWidthSpacesAndOperators) {
   EXPECT_STREQ("AB", out);
   FoldOperators("3×4÷2≦≧≠≒≪≫・･ー―‐", out, sizeof out);
   EXPECT_STREQ("3*4/2<=>=!==<>**---", out);
-  char spaces[32] = "a\x81\x40" "b\x81\x40\x81\x40" "c";
+  char spaces[32] =
+      "a\x81\x40"
+      "b\x81\x40\x81\x40"
+      "c";
   FoldSpaces(spaces);
   EXPECT_STREQ("a b  c", spaces);
 }
@@ -133,6 +137,24 @@ TEST(Parsers, LookupFoldedAndPrintableAscii) {
   EXPECT_TRUE(IsPrintableAscii("#2D6 ~"));
   EXPECT_FALSE(IsPrintableAscii("\t"));
   EXPECT_FALSE(IsPrintableAscii("表"));
+}
+
+}  // namespace
+}  // namespace mirado
+
+namespace mirado {
+namespace {
+
+// FoldOperators folds in one pass, which equals applying the rows in turn
+// only while every search text is one character and no replacement holds a
+// character some row searches for.
+TEST(Text, OperatorFoldRowsAllowOnePass) {
+  for (std::size_t i = 0; i < kOperatorFoldTableSize; ++i) {
+    const std::u16string search = kOperatorFoldTable[i].search;
+    const std::u16string replacement = kOperatorFoldTable[i].replacement;
+    EXPECT_EQ(1u, search.size()) << i;
+    for (const char16_t c : replacement) EXPECT_LT(c, 0x80) << i;
+  }
 }
 
 }  // namespace

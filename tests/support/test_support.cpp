@@ -26,7 +26,7 @@ std::map<std::string, std::string>& Flags() {
 }
 
 uint32_t g_seed = 0;
-uint64_t PinnedCounter() { return g_seed == 0 ? 1 : g_seed; }
+uint64_t PinnedCounter() { return g_seed; }
 
 std::u16string Utf8ToUtf16(const std::string& s) {
   std::u16string out;
@@ -127,7 +127,9 @@ std::string TempSettings::Read() const {
 
 PinnedRandom::PinnedRandom(uint32_t seed) : seed_(seed) {
   g_seed = seed;
-  RandomSource::SetClockForTesting(PinnedCounter);
+  // Both clocks: a counter reading of 0 falls back to the tick count, so
+  // seed 0 needs the second clock pinned too.
+  RandomSource::SetClockForTesting(PinnedCounter, PinnedCounter);
 }
 
 PinnedRandom::~PinnedRandom() { RandomSource::SetClockForTesting(nullptr); }
