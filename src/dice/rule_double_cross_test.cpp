@@ -115,5 +115,31 @@ TEST(DoubleCrossRule, LongChainsAreCutAndTheTotalSaturates) {
   EXPECT_EQ(std::strlen(result.text), kTextSize - 1);
 }
 
+TEST(DoubleCrossRule, Operands) {
+  TempSettings settings;
+  EXPECT_TRUE(Roll(3, "DX").empty());
+  EXPECT_TRUE(Roll(3, "RC@8").empty());
+  RuleResult result;
+  EXPECT_NE(Dispatch(result, 401, 3, 2, -6, 0), 0);  // no faces below 1
+  EXPECT_STREQ(result.text, "");
+  RuleInput none;
+  EXPECT_NE(DispatchRule(result, 402, none), 0);
+}
+
+// Every output 9: every ten-sided die shows 10.
+uint32_t AlwaysTen() { return 9; }
+
+TEST(DoubleCrossRule, ChainEndsAtItsBound) {
+  ScopedDrawForTesting forced(AlwaysTen);
+  RuleResult result;
+  // One die critical for ever: 2000 groups of one die, each counting 10.
+  EXPECT_EQ(Dispatch(result, 400, 0, 1, 10, 0), 0);
+  EXPECT_EQ(result.value, 2000 * 10);
+  EXPECT_EQ(std::strlen(result.text), kTextSize - 1);
+  // 1000 dice: a second group of 1000 reaches the bound, a third would pass it.
+  EXPECT_EQ(Dispatch(result, 400, 0, 1000, 10, 0), 0);
+  EXPECT_EQ(result.value, 2 * 10);
+}
+
 }  // namespace
 }  // namespace Dice

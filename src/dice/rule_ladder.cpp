@@ -3,9 +3,9 @@
 // climbs). The value is the number of rolls before the climbing one; a 12
 // ends the ladder at once as a fumble worth 0.
 //
-// Once the last value is 11 only a 12 ends the ladder, a chance of 1/12 per
-// roll; the ladder is cut after kMaxRolls rolls (a chance below 1e-37) and
-// then counts the rolls made.
+// Every roll ends the ladder with a chance of at least 1/12 (a 12 always
+// does), so it goes on with a chance of at most 11/12 per roll; it is cut
+// after kMaxRolls rolls (a chance below 1e-37) and then counts the rolls made.
 #include "dice/rules_first_set.h"
 
 namespace Dice {
@@ -21,7 +21,7 @@ int RuleLadder(RuleResult& result, int32_t, const RuleInput& input) {
   std::string text;
   int32_t counted = 0;
   while (counted < kMaxRolls) {
-    const int32_t die = RollDie(12);
+    const int32_t die = DrawDie(12);
     AppendFormatted(text, "[%d]", die);
     if (die == 12) {
       AppendText(text, "<ファンブル>");

@@ -3,15 +3,14 @@
 // roll above the skill fails, a units 0 at or under it is a critical worth
 // 20, and any other success is worth the sum of its two digits.
 #include "dice/rules_first_set.h"
-#include "plugin/random_source.h"
 #include "plugin/text.h"
 
 namespace Dice {
 
 int RulePercentileCheck(RuleResult& result, int32_t, const RuleInput& input) {
   if (!input.has_after) return 1;
-  const int32_t tens = RandomSource::RollSum(1, 10, true);
-  const int32_t units = RandomSource::RollSum(1, 10, true);
+  const int32_t tens = DrawZeroBased(10);
+  const int32_t units = DrawZeroBased(10);
   const int32_t roll = tens * 10 + units;
   const char* mark;
   int32_t value = 0;

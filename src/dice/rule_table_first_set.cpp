@@ -1,7 +1,9 @@
 // Rule table rows of the first set of game-system rules (types 400 to 421):
-// written form, the number before and after the keyword, the rule.
+// written form, the number before and after the keyword, the rule; and the
+// source these rules draw their dice from.
 #include "dice/rules.h"
 #include "dice/rules_first_set.h"
+#include "plugin/random_source.h"
 
 namespace Dice {
 
@@ -31,5 +33,15 @@ const RuleEntry kFirstSetRules[] = {
     {421, "1D36", O::kNotAllowed, O::kNotAllowed, RuleD36Scale},
 };
 const std::size_t kFirstSetRuleCount = sizeof kFirstSetRules / sizeof kFirstSetRules[0];
+
+namespace {
+
+DrawFunction g_draw_for_testing = nullptr;
+
+}  // namespace
+
+uint32_t DrawForRule() { return g_draw_for_testing != nullptr ? g_draw_for_testing() : RandomSource::Next32(); }
+
+void SetDrawForTesting(DrawFunction draw) { g_draw_for_testing = draw; }
 
 }  // namespace Dice

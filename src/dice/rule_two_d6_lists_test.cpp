@@ -6,6 +6,8 @@
 //   seed 139: 1 1 1 3       (sums 2, 4)
 #include <gtest/gtest.h>
 
+#include "dice/rules_first_set.h"
+#include "dice/rules_second_set_testing.h"
 #include "support/test_support.h"
 
 namespace Dice {
@@ -26,8 +28,7 @@ TEST(TwoD6ListRule, CriticalListRollsAgainAndAdds) {
   TempSettings settings;
   EXPECT_EQ(Answer(6, "SF"), "NOTICE #trpg :taro -> 2D6 = [3,4] = 7");
   EXPECT_EQ(Answer(6, "SF@7"), "NOTICE #trpg :taro -> 2D6@7 = [3,4][4,3][5,4]<クリティカル> = 23");
-  EXPECT_EQ(Answer(6, "SF+1@9@7"),
-            "NOTICE #trpg :taro -> 2D6+1@9,7 = [3,4][4,3][5,4][6,1][5,1]<クリティカル>+1 = 37");
+  EXPECT_EQ(Answer(6, "SF+1@9@7"), "NOTICE #trpg :taro -> 2D6+1@9,7 = [3,4][4,3][5,4][6,1][5,1]<クリティカル>+1 = 37");
 }
 
 TEST(TwoD6ListRule, FumbleListCountsOnTheFirstRollOnly) {
@@ -70,6 +71,30 @@ TEST(TwoD6ListRule, Operands) {
   EXPECT_EQ(Answer(6, "SF+1"), "NOTICE #trpg :taro -> 2D6+1 = [3,4]+1 = 8");
   EXPECT_EQ(Answer(6, "3SF"), "");
   EXPECT_EQ(Answer(6, "SF3"), "");
+}
+
+TEST(TwoD6ListRule, StoredListsHoldFiveValuesAtMost) {
+  TempSettings settings;
+  // The sixth value (7) is ignored: seed 6 rolls 7 first.
+  settings.Write("[CriticalValue]\r\nTARO=2,3,4,5,6,7\r\n");
+  EXPECT_EQ(Answer(6, "SF"), "NOTICE #trpg :taro -> 2D6 = [3,4] = 7");
+  settings.Write("[CriticalValue]\r\nTARO=2,3,4,5,7,6\r\n");
+  EXPECT_EQ(Answer(6, "SF"), "NOTICE #trpg :taro -> 2D6 = [3,4][4,3][5,4]<クリティカル> = 23");
+}
+
+// Every output 5: every die shows 6.
+uint32_t AlwaysSix() { return 5; }
+
+TEST(TwoD6ListRule, ChainsEndAtTheirBound) {
+  TempSettings settings;
+  ScopedDrawForTesting forced(AlwaysSix);
+  // 1000 rolls of 12 at most; the last one counts as the final roll.
+  testing::Outcome outcome = testing::RollRule(0, 403, {.critical = {12}});
+  EXPECT_EQ(outcome.value, 1000 * 12);
+  EXPECT_EQ(outcome.text.size(), kTextSize - 1);
+  outcome = testing::RollRule(0, 404, {.after = 5, .critical = {12}});
+  EXPECT_EQ(outcome.value, 999 * 10 + 12 + 5);
+  EXPECT_EQ(outcome.text.size(), kTextSize - 1);
 }
 
 }  // namespace

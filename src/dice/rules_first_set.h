@@ -56,6 +56,28 @@ extern const int8_t kRatingTable[kRatingRows][10];
 constexpr int kDamageRows = 61;
 extern const int8_t kDamageTable[kDamageRows][10];
 
+// ---- Dice ---------------------------------------------------------------------
+// One output of the process-wide generator, which every die of these rules is
+// drawn from (a die of N faces is one output modulo N, plus 1 unless
+// zero-based), or, in tests inside the core, of the replacement set below.
+uint32_t DrawForRule();
+inline int32_t DrawDie(uint32_t faces) { return static_cast<int32_t>(DrawForRule() % faces + 1u); }
+inline int32_t DrawZeroBased(uint32_t faces) { return static_cast<int32_t>(DrawForRule() % faces); }
+
+// For tests inside the core (never exported from the library): replaces the
+// outputs the rules draw, so that a test can force the dice that drive a
+// chain to its bound; null restores the generator. The scoped form restores
+// it when it goes out of scope.
+using DrawFunction = uint32_t (*)();
+void SetDrawForTesting(DrawFunction draw);
+class ScopedDrawForTesting {
+ public:
+  explicit ScopedDrawForTesting(DrawFunction draw) { SetDrawForTesting(draw); }
+  ~ScopedDrawForTesting() { SetDrawForTesting(nullptr); }
+  ScopedDrawForTesting(const ScopedDrawForTesting&) = delete;
+  ScopedDrawForTesting& operator=(const ScopedDrawForTesting&) = delete;
+};
+
 // A 64-bit total brought into the 32-bit range of a token value.
 inline int32_t SaturateToInt32(int64_t value) {
   return value > INT32_MAX ? INT32_MAX : value < INT32_MIN ? INT32_MIN : static_cast<int32_t>(value);

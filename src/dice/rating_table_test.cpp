@@ -1,0 +1,70 @@
+// The compiled rating table: its telling rows, its shape, and equality with
+// the published figures in data/rating-table.txt (read through the test data
+// folder given with --data, or the path given with --rating-table).
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "dice/rules_first_set.h"
+#include "support/test_support.h"
+
+namespace Dice {
+namespace {
+
+void ExpectRow(int rating, const std::vector<int>& expected) {
+  for (int column = 0; column < 10; ++column) {
+    EXPECT_EQ(kRatingTable[rating][column], expected[column]) << "rating " << rating << ", sum " << column + 3;
+  }
+}
+
+TEST(RatingTable, TellingRows) {
+  ExpectRow(0, {0, 0, 0, 1, 2, 2, 3, 3, 4, 4});
+  ExpectRow(10, {1, 1, 2, 3, 3, 4, 5, 5, 6, 7});
+  ExpectRow(20, {1, 2, 3, 4, 5, 6, 7, 8, 9, 10});
+  ExpectRow(50, {4, 6, 8, 10, 10, 12, 12, 13, 15, 15});
+  ExpectRow(100, {8, 12, 15, 18, 19, 20, 22, 24, 27, 30});
+}
+
+TEST(RatingTable, NonDecreasingAlongSumsAndRatings) {
+  for (int rating = 0; rating < kRatingRows; ++rating) {
+    for (int column = 0; column < 10; ++column) {
+      if (column > 0) {
+        EXPECT_LE(kRatingTable[rating][column - 1], kRatingTable[rating][column]) << rating;
+      }
+      if (rating > 0) {
+        EXPECT_LE(kRatingTable[rating - 1][column], kRatingTable[rating][column]) << rating;
+      }
+    }
+  }
+}
+
+std::string DataFilePath() {
+  const std::string given = mirado::testing::Flag("rating-table");
+  if (!given.empty()) return given;
+  // --data names src/platform/testdata; the table sits in src/dice/data.
+  return mirado::testing::Flag("data") + "/../../dice/data/rating-table.txt";
+}
+
+TEST(RatingTable, EqualsThePublishedFigures) {
+  std::ifstream in(DataFilePath());
+  ASSERT_TRUE(in.is_open()) << DataFilePath();
+  std::string line;
+  int rating = 0;
+  while (std::getline(in, line)) {
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    if (line.empty() || line[0] == '#') continue;
+    ASSERT_LT(rating, kRatingRows) << "more rows than ratings";
+    std::istringstream row(line);
+    std::vector<int> values;
+    for (int value; row >> value;) values.push_back(value);
+    ASSERT_EQ(values.size(), 10u) << "rating " << rating;
+    ExpectRow(rating, values);
+    ++rating;
+  }
+  EXPECT_EQ(rating, kRatingRows);
+}
+
+}  // namespace
+}  // namespace Dice
