@@ -15,12 +15,12 @@ int RuleAccident(RuleResult& result, int32_t, const RuleInput& input) {
   if (count > kMaxDice) return 1;
   const int32_t target = input.has_after ? input.after : 10;
   const int32_t bonus = input.critical_count > 0 ? input.critical[0] : 2;
-  std::vector<int32_t> dice;
+  std::string list;
   int64_t score = 0;
   int32_t accidents = 0;
   for (int32_t i = 0; i < count; ++i) {
     const int32_t die = SecondSet::RollZeroBasedD10() + 1;
-    dice.push_back(die);
+    SecondSet::AppendListed(list, i > 0 ? ',' : '\0', die);
     if (die == 10) {
       score += bonus;
     } else if (die == 1) {
@@ -29,8 +29,6 @@ int RuleAccident(RuleResult& result, int32_t, const RuleInput& input) {
       ++score;
     }
   }
-  std::string list;
-  SecondSet::AppendList(list, dice);
   result.value = SecondSet::Saturate(score);
   if (accidents > 0) {
     mirado::FormatText(result.text, kTextSize, "[%s:%d]<アクシデント:%d>", list.c_str(), result.value, accidents);

@@ -29,6 +29,7 @@ TEST(Accident, Operands) {
   EXPECT_TRUE(RefusesCleanly(kAccident, {.before = 1001}));
   EXPECT_EQ("[:0]", RollRule(1, kAccident, {.before = 0}).text);
   EXPECT_EQ("NOTICE #trpg :taro -> 5PAG5@3 = [6,10,5,9,4:6] = 6", RollLine(1, "5PAG5@3"));
+  EXPECT_TRUE(RollLines(1, "PAG5").empty());
 }
 
 }  // namespace

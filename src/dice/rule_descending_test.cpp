@@ -31,6 +31,7 @@ TEST(Descending, NegativeStepsRollNothing) {
 
 TEST(Descending, WholeRoll) {
   EXPECT_EQ("NOTICE #trpg :taro -> HANA5 = [6,12,5,1,2,2:1]<自動成功> = 1", RollLine(1, "HANA5"));
+  EXPECT_EQ("NOTICE #trpg :taro -> 4HANA2 = [6,12,5:5] = 5", RollLine(1, "4HANA2"));
 }
 
 }  // namespace

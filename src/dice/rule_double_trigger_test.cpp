@@ -47,11 +47,14 @@ TEST(DoubleTrigger, LongChainEnds) {
   const Outcome outcome = RollRule(1, kDoubleTrigger, {.before = 1000});
   EXPECT_EQ(expected, outcome.value);
   EXPECT_EQ(1023u, outcome.text.size());
+  // Not one die is drawn past the group without a 1.
+  EXPECT_EQ(reference(), RandomSource::Next32());
 }
 
 TEST(DoubleTrigger, WholeRoll) {
   EXPECT_EQ("NOTICE #trpg :taro -> EBR = [5,1][2,6]<ダブルトリガー> = 3", RollLine(4, "EBR"));
   EXPECT_EQ("NOTICE #trpg :taro -> 0EBR = 0 = 0", RollLine(4, "0EBR"));
+  EXPECT_EQ("NOTICE #trpg :taro -> 2EBR9 = [5,1][2,6]<ダブルトリガー> = 3", RollLine(4, "2EBR9"));
 }
 
 }  // namespace

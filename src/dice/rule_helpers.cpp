@@ -24,6 +24,7 @@ void AppendText(std::string& text, const char* piece) {
 }
 
 void AppendNumber(std::string& text, int32_t value) {
+  if (text.size() >= kTextSize - 1) return;  // full: skip the formatting too
   char digits[16];
   std::snprintf(digits, sizeof digits, "%d", value);
   AppendText(text, digits);

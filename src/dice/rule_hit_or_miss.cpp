@@ -17,13 +17,13 @@ int RuleHitOrMiss(RuleResult& result, int32_t, const RuleInput& input) {
   } else if (input.has_after && input.after > 0) {
     threshold = input.after;
   }
-  const std::vector<int32_t> dice = SecondSet::RollDiceList(count, 6);
+  std::string text = "[";
   int32_t hits = 0;
-  for (int32_t die : dice) {
+  for (int32_t i = 0; i < count; ++i) {
+    const int32_t die = RollDie(6);
+    SecondSet::AppendListed(text, i > 0 ? ',' : '\0', die);
     if (die >= threshold) ++hits;
   }
-  std::string text = "[";
-  SecondSet::AppendList(text, dice);
   AppendText(text, "]");
   AppendText(text, hits > 0 ? "<ヒット>" : "<ミス>");
   result.value = hits;

@@ -26,6 +26,7 @@ TEST(HitOrMiss, Operands) {
   EXPECT_TRUE(RefusesCleanly(kHitOrMiss, {.before = 1001}));
   EXPECT_EQ("[]<ミス>", RollRule(1, kHitOrMiss, {.before = 0}).text);
   EXPECT_EQ("NOTICE #trpg :taro -> 3TMHS@6 = [2,6,1]<ヒット> = 1", RollLine(1, "3TMHS@6"));
+  EXPECT_TRUE(RollLines(1, "TMHS6").empty());
 }
 
 }  // namespace

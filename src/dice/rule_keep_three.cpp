@@ -9,9 +9,6 @@
 // are the two digits of the number after the keyword (45: 4 and 5), else the
 // first two critical values; with neither the roll is refused. More than
 // kMaxDice dice are refused.
-#include <algorithm>
-#include <functional>
-
 #include "dice/rules_second_set.h"
 #include "plugin/text.h"
 
@@ -37,19 +34,27 @@ int RuleKeepThree(RuleResult& result, int32_t, const RuleInput& input) {
   const int64_t count = 3 + (shift < 0 ? -shift : shift);
   if (count > kMaxDice) return 1;
 
-  std::vector<int32_t> dice = SecondSet::RollDiceList(static_cast<int32_t>(count), 6);
+  // The dice are listed in rolling order and counted by face; the three kept
+  // are taken from the counts, lowest faces first for a positive shift (or
+  // none: then there are only the three), highest first for a negative one.
   std::string list;
-  SecondSet::AppendList(list, dice);
-  if (shift > 0) std::sort(dice.begin(), dice.end());
-  if (shift < 0) std::sort(dice.begin(), dice.end(), std::greater<int32_t>());
-
+  int32_t faces[7] = {};
+  for (int64_t i = 0; i < count; ++i) {
+    const int32_t die = RollDie(6);
+    ++faces[die];
+    SecondSet::AppendListed(list, i > 0 ? ',' : '\0', die);
+  }
   int64_t value = 0;
   bool all_low = true, all_high = true;
-  for (int i = 0; i < 3; ++i) {
-    if (dice[i] <= first_target) ++value;
-    if (dice[i] <= second_target) ++value;
-    all_low = all_low && dice[i] <= 2;
-    all_high = all_high && dice[i] >= 5;
+  int kept = 0;
+  for (int step = 0; step < 6 && kept < 3; ++step) {
+    const int32_t face = shift >= 0 ? 1 + step : 6 - step;
+    for (int32_t n = 0; n < faces[face] && kept < 3; ++n, ++kept) {
+      if (face <= first_target) ++value;
+      if (face <= second_target) ++value;
+      all_low = all_low && face <= 2;
+      all_high = all_high && face >= 5;
+    }
   }
   const char* mark = "";
   if (all_low) {

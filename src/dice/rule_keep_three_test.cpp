@@ -43,6 +43,24 @@ TEST(KeepThree, CriticalAndFumbleMarks) {
   EXPECT_EQ(3, fumble.value);
 }
 
+// Seed 118: 3 2 2 (one die above 2: no critical); seed 92: 5 5 4 (one die
+// below 5: no fumble).
+TEST(KeepThree, MarksNeedAllThreeKeptDice) {
+  EXPECT_EQ("[3,2,2:6]", RollRule(118, kKeepThree, {.after = 45}).text);
+  EXPECT_EQ("[5,5,4:4]", RollRule(92, kKeepThree, {.after = 45}).text);
+}
+
+// Seed 5's thousand dice (6 1 2 4 3 ...) hold 1s and 6s: the three lowest are
+// 1 1 1, a critical scoring 2 each plus the second target, and the three
+// highest 6 6 6, a fumble scoring nothing. The list is cut, the value is not.
+TEST(KeepThree, AThousandDiceKeepTheExtremes) {
+  const Outcome lowest = RollRule(5, kKeepThree, {.before = 1000, .after = 45});
+  EXPECT_EQ(11, lowest.value);
+  EXPECT_EQ("[6,1,2,4,3,", lowest.text.substr(0, 11));
+  EXPECT_EQ(1023u, lowest.text.size());
+  EXPECT_EQ(0, RollRule(5, kKeepThree, {.after = 45, .fumble = {-997}}).value);
+}
+
 TEST(KeepThree, RefusesWithoutTargetsOrTooManyDice) {
   EXPECT_TRUE(RefusesCleanly(kKeepThree, {}));
   EXPECT_TRUE(RefusesCleanly(kKeepThree, {.critical = {4}}));

@@ -28,13 +28,14 @@ int RuleNechronica(RuleResult& result, int32_t type, const RuleInput& input) {
   if (count > kMaxDice) return 1;
   const int32_t modifier = input.critical_count > 0 ? input.critical[0] : 0;
 
-  std::vector<int32_t> raw, modified;
+  // The raw and modified dice are listed as they are rolled.
+  std::string raw_list, modified_list;
   int32_t highest = modifier, damaged = 0;
   for (int32_t i = 0; i < count; ++i) {
     const int32_t die = SecondSet::RollZeroBasedD10() + 1;
     const int32_t value = SecondSet::Saturate(static_cast<int64_t>(die) + modifier);
-    raw.push_back(die);
-    modified.push_back(value);
+    SecondSet::AppendListed(raw_list, i > 0 ? ',' : '\0', die);
+    if (modifier != 0) SecondSet::AppendListed(modified_list, i > 0 ? ',' : '\0', value);
     if (i == 0 || value > highest) highest = value;
     if (value <= 1) ++damaged;
   }
@@ -62,12 +63,9 @@ int RuleNechronica(RuleResult& result, int32_t type, const RuleInput& input) {
     mirado::FormatText(mark, sizeof mark, "大失敗/損傷:%d", damaged);
   }
 
-  std::string raw_list, modified_list;
-  SecondSet::AppendList(raw_list, raw);
   if (modifier == 0) {
     mirado::FormatText(result.text, kTextSize, "[%s]<%s>", raw_list.c_str(), mark);
   } else {
-    SecondSet::AppendList(modified_list, modified);
     mirado::FormatText(result.text, kTextSize, "([%s:%+d]→[%s])<%s>", raw_list.c_str(), modifier, modified_list.c_str(),
                        mark);
   }

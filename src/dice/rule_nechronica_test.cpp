@@ -35,7 +35,7 @@ TEST(Nechronica, RollMarks) {
 
 TEST(Nechronica, AttackTableRows) {
   const auto mark = [](int32_t modifier) { return RollRule(1, kNechronicaAttack, {.critical = {modifier}}).text; };
-  EXPECT_EQ("([6:-5]→[1])<自分か同エリアの味方に命中(箇所はダメージを受ける側の任意)>", mark(-5));
+  EXPECT_EQ("([6:-5]→[1])<自分か対象エリアの味方に命中(箇所はダメージを受ける側の任意)>", mark(-5));
   EXPECT_EQ("([6:-4]→[2])<失敗>", mark(-4));
   EXPECT_EQ("([6:-1]→[5])<失敗>", mark(-1));
   EXPECT_EQ("[6]<ダメージを受ける側の任意箇所(全損箇所は除く)>", RollRule(1, kNechronicaAttack).text);
@@ -67,6 +67,8 @@ TEST(Nechronica, WholeRoll) {
   EXPECT_EQ(attack, RollLine(17, "NA@2"));
   EXPECT_EQ(attack, RollLine(17, "NCA@2"));
   EXPECT_EQ(attack, RollLine(17, "NCRA@2"));
+  // The number after the keyword is consumed and not used.
+  EXPECT_EQ("NOTICE #trpg :taro -> 2NCR5 = [1,7]<成功> = 7", RollLine(269, "2NC5"));
 }
 
 }  // namespace

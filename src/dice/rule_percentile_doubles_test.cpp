@@ -14,6 +14,8 @@ TEST(PercentileDoubles, TargetFromAfterThenCritical) {
   EXPECT_EQ("[59]<成功>", RollRule(1, kPercentileDoubles, {.critical = {60}}).text);
   EXPECT_EQ("[59]<失敗>", RollRule(1, kPercentileDoubles, {.after = 58, .critical = {60}}).text);
   EXPECT_EQ("[07]<成功>", RollRule(95, kPercentileDoubles, {.after = 7}).text);
+  // A target of 0 is a target.
+  EXPECT_EQ("[59]<失敗>", RollRule(1, kPercentileDoubles, {.critical = {0}}).text);
 }
 
 TEST(PercentileDoubles, EqualDigitsAreCriticalOrFumble) {

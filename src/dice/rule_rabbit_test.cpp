@@ -16,8 +16,10 @@ TEST(Rabbit, SixCountsZeroAndEarnsAPoint) {
   EXPECT_EQ(12, double_six.value);
 }
 
-TEST(Rabbit, WholeRoll) {
+TEST(Rabbit, WholeRollIgnoresNumbers) {
+  EXPECT_EQ("[6,3:3]<ラビットポイント:+1>", RollRule(26, kRabbit, {.before = 5, .after = 5}).text);
   EXPECT_EQ("NOTICE #trpg :taro -> 2DR = [6,3:3]<ラビットポイント:+1> = 3", RollLine(26, "RHD"));
+  EXPECT_EQ("NOTICE #trpg :taro -> 32DR3 = [6,3:3]<ラビットポイント:+1> = 3", RollLine(26, "3RHD3"));
 }
 
 }  // namespace

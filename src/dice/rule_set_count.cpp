@@ -20,9 +20,8 @@ int RuleSetCount(RuleResult& result, int32_t type, const RuleInput& input) {
 
   std::string list;
   for (int face = 1; face <= 6; ++face) {
-    for (int32_t n = 0; n < faces[face] && list.size() < kTextSize - 1; ++n) {
-      if (!list.empty()) AppendText(list, ",");
-      AppendNumber(list, face);
+    for (int32_t n = 0; n < faces[face] && !SecondSet::IsFull(list); ++n) {
+      SecondSet::AppendListed(list, list.empty() ? '\0' : ',', face);
     }
   }
 

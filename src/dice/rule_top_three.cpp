@@ -1,12 +1,10 @@
 // Top-three damage ("PAO", and "PAOA" with extra damage dice): six-sided dice
 // (at least two), the three highest summed; every face shown three or more
 // times adds 7 and is a critical; all dice of 2 or less are a fumble (value
-// 0). "PAOA" also names one extra six-sided damage die for every 1 rolled.
+// 0). "PAOA" also names one extra six-sided damage die for every 1 rolled,
+// a fumble included (the 1s were rolled all the same).
 //
 // Counts below 2 roll two dice; more than kMaxDice dice are refused.
-#include <algorithm>
-#include <functional>
-
 #include "dice/rules_second_set.h"
 #include "plugin/text.h"
 
@@ -15,24 +13,25 @@ namespace Dice {
 int RuleTopThree(RuleResult& result, int32_t type, const RuleInput& input) {
   const int32_t count = input.has_before && input.before >= 2 ? input.before : 2;
   if (count > kMaxDice) return 1;
-  std::vector<int32_t> dice = SecondSet::RollDiceList(count, 6);
+  // The dice are listed in rolling order and counted by face; the three
+  // highest are taken from the counts.
   std::string list;
-  SecondSet::AppendList(list, dice);
-
   int32_t faces[7] = {};
-  bool all_low = true;
-  for (int32_t die : dice) {
+  for (int32_t i = 0; i < count; ++i) {
+    const int32_t die = RollDie(6);
     ++faces[die];
-    all_low = all_low && die <= 2;
+    SecondSet::AppendListed(list, i > 0 ? ',' : '\0', die);
   }
 
   int32_t value = 0;
   char mark[64] = "";
-  if (all_low) {
+  if (faces[3] + faces[4] + faces[5] + faces[6] == 0) {
     mirado::CopyText(mark, sizeof mark, "<ファンブル>");
   } else {
-    std::sort(dice.begin(), dice.end(), std::greater<int32_t>());
-    for (std::size_t i = 0; i < dice.size() && i < 3; ++i) value += dice[i];
+    int kept = 0;
+    for (int face = 6; face >= 1 && kept < 3; --face) {
+      for (int32_t n = 0; n < faces[face] && kept < 3; ++n, ++kept) value += face;
+    }
     int32_t criticals = 0;
     for (int face = 1; face <= 6; ++face) {
       if (faces[face] >= 3) ++criticals;

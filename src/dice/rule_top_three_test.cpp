@@ -3,7 +3,8 @@
 namespace Dice::testing {
 namespace {
 
-// Six-sided dice (output % 6 + 1): seed 1: 2 6 1 3 2 2 6 6 6 1; seed 139: 1 1.
+// Six-sided dice (output % 6 + 1): seed 1: 2 6 1 3 2 2 6 6 6 1; seed 139: 1 1;
+// seed 135: 2 2; seed 33: 1 2; seed 16: 2 3.
 TEST(TopThree, SumOfTheThreeHighest) {
   const Outcome two = RollRule(1, kTopThree);
   EXPECT_EQ("[2,6:8]", two.text);
@@ -31,6 +32,12 @@ TEST(TopThree, FumbleAndExtraDamageDice) {
   EXPECT_EQ("[1,1:0]<ファンブル><ダメージ:+2D6>", RollRule(139, kTopThreeExtraDice).text);
   EXPECT_EQ("[2,6,1,3,2:11]<ダメージ:+1D6>", RollRule(1, kTopThreeExtraDice, {.before = 5}).text);
   EXPECT_EQ("[2,6:8]", RollRule(1, kTopThreeExtraDice).text);
+  // Every die 2 or less is a fumble; one 3 is not.
+  EXPECT_EQ("[2,2:0]<ファンブル>", RollRule(135, kTopThree).text);
+  EXPECT_EQ("[1,2:0]<ファンブル><ダメージ:+1D6>", RollRule(33, kTopThreeExtraDice).text);
+  const Outcome three = RollRule(16, kTopThree);
+  EXPECT_EQ("[2,3:5]", three.text);
+  EXPECT_EQ(5, three.value);
 }
 
 TEST(TopThree, Operands) {

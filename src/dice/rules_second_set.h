@@ -83,11 +83,23 @@ extern const ChanceRow kChanceTable[kChanceRowCount];
 // One zero-based ten-sided die (0 to 9).
 int32_t RollZeroBasedD10();
 
-// Rolls `count` dice of `faces` faces (count <= kMaxDice) in rolling order.
-std::vector<int32_t> RollDiceList(int32_t count, uint32_t faces);
+// True once a rule text holds 1023 bytes and cannot grow.
+inline bool IsFull(const std::string& text) { return text.size() >= kTextSize - 1; }
 
-// Appends the numbers separated by ",", bounded like every rule text.
+// Appends one number, cut like every rule text at 1023 bytes. A full text
+// costs nothing: a thousand dice are written only as far as they fit.
+void AppendInt(std::string& text, int64_t value);
+
+// Appends the numbers separated by ",", bounded like AppendInt.
 void AppendList(std::string& text, const std::vector<int32_t>& numbers);
+
+// Appends `separator` (none when '\0') and one number while the text has
+// room; a die rolled after the text is full costs one comparison.
+inline void AppendListed(std::string& text, char separator, int64_t value) {
+  if (IsFull(text)) return;
+  if (separator != '\0') text.push_back(separator);
+  AppendInt(text, value);
+}
 
 // Sums of dice and large modifiers are kept in 64 bits and saturated to 32
 // bits at the end, so no operand can overflow a rule's value.

@@ -1,4 +1,6 @@
 // Helpers shared by the second set of game-system rules.
+#include <charconv>
+
 #include "dice/rules_second_set.h"
 #include "plugin/random_source.h"
 
@@ -6,19 +8,17 @@ namespace Dice::SecondSet {
 
 int32_t RollZeroBasedD10() { return RandomSource::RollSum(1, 10, true); }
 
-std::vector<int32_t> RollDiceList(int32_t count, uint32_t faces) {
-  std::vector<int32_t> dice;
-  if (count <= 0) return dice;
-  dice.reserve(static_cast<std::size_t>(count));
-  for (int32_t i = 0; i < count; ++i) dice.push_back(RollDie(faces));
-  return dice;
+void AppendInt(std::string& text, int64_t value) {
+  if (IsFull(text)) return;
+  char digits[24];
+  const std::to_chars_result end = std::to_chars(digits, digits + sizeof digits, value);
+  const std::size_t length = static_cast<std::size_t>(end.ptr - digits);
+  const std::size_t room = kTextSize - 1 - text.size();
+  text.append(digits, length < room ? length : room);
 }
 
 void AppendList(std::string& text, const std::vector<int32_t>& numbers) {
-  for (std::size_t i = 0; i < numbers.size() && text.size() < kTextSize - 1; ++i) {
-    if (i > 0) AppendText(text, ",");
-    AppendNumber(text, numbers[i]);
-  }
+  for (std::size_t i = 0; i < numbers.size() && !IsFull(text); ++i) AppendListed(text, i > 0 ? ',' : '\0', numbers[i]);
 }
 
 }  // namespace Dice::SecondSet
