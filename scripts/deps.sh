@@ -4,7 +4,7 @@
 set -eu
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
 PACKAGES="cmake make g++ python3 libboost1.81-dev libicu-dev googletest libbenchmark-dev \
-  g++-mingw-w64-x86-64-posix wine wine64 libssl-dev ngircd binutils"
+  g++-mingw-w64-x86-64-posix wine wine64 libssl-dev ngircd binutils openssl ca-certificates"
 missing=
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"

@@ -1,0 +1,42 @@
+#include "flood_limiter.h"
+
+#include <algorithm>
+
+namespace mirado::irc {
+
+FloodLimiter::FloodLimiter(double burst, double interval)
+    : burst_(std::max(1.0, burst)), interval_(std::max(0.0, interval)), tokens_(burst_) {}
+
+void FloodLimiter::Refill(double now) {
+  if (!started_) {
+    started_ = true;
+    last_ = now;
+    return;
+  }
+  // A clock that went backwards adds nothing (and restarts the count there).
+  if (now > last_ && interval_ > 0) tokens_ = std::min(burst_, tokens_ + (now - last_) / interval_);
+  last_ = now;
+}
+
+bool FloodLimiter::TryTake(double now) {
+  if (interval_ <= 0) return true;
+  Refill(now);
+  // A hair of slack so that waiting exactly Wait() seconds always succeeds.
+  if (tokens_ < 1.0 - 1e-9) return false;
+  tokens_ = std::max(0.0, tokens_ - 1.0);
+  return true;
+}
+
+double FloodLimiter::Wait(double now) {
+  if (interval_ <= 0) return 0;
+  Refill(now);
+  return tokens_ >= 1.0 - 1e-9 ? 0 : (1.0 - tokens_) * interval_;
+}
+
+void FloodLimiter::Reset(double now) {
+  tokens_ = burst_;
+  last_ = now;
+  started_ = true;
+}
+
+}  // namespace mirado::irc
