@@ -12,11 +12,11 @@ namespace {
 int RollCounted(RuleResult& result, int32_t count, int32_t faces, const char* game_mode) {
   if (faces <= 0 || count > kMaxDice) return 1;
   std::string text = "[";
-  int32_t sum = 0;
+  uint32_t sum = 0;  // wraps at 32 bits like the rest of the arithmetic
   int32_t first = 0, second = 0;
   for (int32_t i = 0; i < count; ++i) {
     const int32_t die = RollDie(static_cast<uint32_t>(faces));
-    sum += die;
+    sum += static_cast<uint32_t>(die);
     if (i == 0) first = die;
     if (i == 1) second = die;
     if (i > 0) AppendText(text, ",");
@@ -27,7 +27,7 @@ int RollCounted(RuleResult& result, int32_t count, int32_t faces, const char* ga
     if (first == 1) AppendText(text, "<負けるな>");
     if (second == 1) AppendText(text, "<生きろ>");
   }
-  result.value = sum;
+  result.value = static_cast<int32_t>(sum);
   SetText(result, text);
   return 0;
 }
@@ -38,11 +38,11 @@ int RollDigits(RuleResult& result, int32_t number) {
   if (number <= 0 || number % 10 == 0) return 1;
   int32_t dice[10];
   int count = 0;
-  int32_t sum = 0, place = 1;
+  uint32_t sum = 0, place = 1;  // 2 at the 10^9 place wraps, like other sums
   for (int32_t rest = number; rest > 0 && rest % 10 != 0; rest /= 10, place *= 10) {
     const int32_t die = RollDie(static_cast<uint32_t>(rest % 10));
     dice[count++] = die;
-    sum += die * place;
+    sum += static_cast<uint32_t>(die) * place;
     if (rest < 10) break;
   }
   std::string text = "[";
@@ -51,7 +51,7 @@ int RollDigits(RuleResult& result, int32_t number) {
     if (i > 0) AppendText(text, ",");
   }
   AppendText(text, "]");
-  result.value = sum;
+  result.value = static_cast<int32_t>(sum);
   SetText(result, text);
   return 0;
 }
