@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "dice/rules_first_set.h"
-#include "dice/rules_second_set_testing.h"
+#include "dice/rules_testing.h"
 
 namespace Dice {
 namespace {

@@ -7,28 +7,17 @@
 #include <cstring>
 
 #include "dice/rules_first_set.h"
+#include "dice/rules_testing.h"
 #include "plugin/random_source.h"
 #include "support/test_support.h"
 
 namespace Dice {
 namespace {
 
-using mirado::testing::CallCommand;
-using mirado::testing::Lines;
-using mirado::testing::PinnedRandom;
 using mirado::testing::TempSettings;
 
-// The answer lines of the prefixed roll `expression` with every roll seeded
-// with `seed`.
-std::vector<std::string> Roll(uint32_t seed, const std::string& expression) {
-  PinnedRandom pinned(seed);
-  return Lines(CallCommand("taro", "#trpg", "#" + expression));
-}
-
-std::string Answer(uint32_t seed, const std::string& expression) {
-  const auto lines = Roll(seed, expression);
-  return lines.empty() ? std::string() : lines[0];
-}
+using testing::AnswerLines;
+using testing::FirstAnswer;
 
 // Runs the rule of `type` directly, seeded with `seed`, with the numbers
 // before and after the keyword and, unless 0, one critical value.
@@ -48,20 +37,20 @@ int Dispatch(RuleResult& result, int32_t type, uint32_t seed, int32_t before, in
 TEST(DoubleCrossRule, CriticalChainEchoesAsR) {
   TempSettings settings;
   const std::string chain = "NOTICE #trpg :taro -> 3R@8 = [7,9,8][8,1][1]<クリティカル> = 21";
-  EXPECT_EQ(Answer(3, "3DX@8"), chain);
-  EXPECT_EQ(Answer(3, "3R@8"), chain);
-  EXPECT_EQ(Answer(3, "3dx8"), "NOTICE #trpg :taro -> 3R8 = [7,9,8][8,1][1]<クリティカル> = 21");
+  EXPECT_EQ(FirstAnswer(3, "3DX@8"), chain);
+  EXPECT_EQ(FirstAnswer(3, "3R@8"), chain);
+  EXPECT_EQ(FirstAnswer(3, "3dx8"), "NOTICE #trpg :taro -> 3R8 = [7,9,8][8,1][1]<クリティカル> = 21");
   // "@" wins over the number after the keyword.
-  EXPECT_EQ(Answer(3, "3DX10@8"), "NOTICE #trpg :taro -> 3R10@8 = [7,9,8][8,1][1]<クリティカル> = 21");
+  EXPECT_EQ(FirstAnswer(3, "3DX10@8"), "NOTICE #trpg :taro -> 3R10@8 = [7,9,8][8,1][1]<クリティカル> = 21");
   // Without either, 10 is the critical value: 9 and 8 do not roll again.
-  EXPECT_EQ(Answer(3, "2R10"), "NOTICE #trpg :taro -> 2R10 = [7,9] = 9");
-  EXPECT_EQ(Answer(3, "3DX+1"), "NOTICE #trpg :taro -> 3R+1 = [7,9,8]+1 = 10");
+  EXPECT_EQ(FirstAnswer(3, "2R10"), "NOTICE #trpg :taro -> 2R10 = [7,9] = 9");
+  EXPECT_EQ(FirstAnswer(3, "3DX+1"), "NOTICE #trpg :taro -> 3R+1 = [7,9,8]+1 = 10");
 }
 
 TEST(DoubleCrossRule, ErosionRollRollsTheSameDiceThenRaisesTheRate) {
   TempSettings settings;
   // Seed 3: the roll takes the first six dice, the erosion the next two (1, 6).
-  const auto lines = Roll(3, "3RC@8");
+  const auto lines = AnswerLines(3, "3RC@8");
   ASSERT_EQ(lines.size(), 2u);
   EXPECT_EQ(lines[0], "NOTICE #trpg :taro -> 3R@8 = [7,9,8][8,1][1]<クリティカル> = 21");
   EXPECT_EQ(lines[1], "NOTICE #trpg :taro -> 侵蝕率が[1,6:7]上昇しました（0％→7％）");
@@ -71,25 +60,25 @@ TEST(DoubleCrossRule, Marks) {
   TempSettings settings;
   // Seed 17: 10 6. No dice (0 or less) is one die that can never be critical;
   // a 10 alone is not above 10 and gets no mark.
-  EXPECT_EQ(Answer(17, "0DX"), "NOTICE #trpg :taro -> 0R = [10] = 10");
+  EXPECT_EQ(FirstAnswer(17, "0DX"), "NOTICE #trpg :taro -> 0R = [10] = 10");
   // Seed 4: 1 5. A critical value of 1 or less rolls no chain and makes the
   // roll an automatic success worth 0.
-  EXPECT_EQ(Answer(4, "2DX1"), "NOTICE #trpg :taro -> 2R1 = [1,5]<自動成功> = 0");
-  EXPECT_EQ(Answer(4, "2DX@0"), "NOTICE #trpg :taro -> 2R@0 = [1,5] = 5");  // 0: no critical
+  EXPECT_EQ(FirstAnswer(4, "2DX1"), "NOTICE #trpg :taro -> 2R1 = [1,5]<自動成功> = 0");
+  EXPECT_EQ(FirstAnswer(4, "2DX@0"), "NOTICE #trpg :taro -> 2R@0 = [1,5] = 5");  // 0: no critical
   // Seed 75: 1 1 6. All ones: a fumble worth 0, before the automatic success.
-  EXPECT_EQ(Answer(75, "2DX"), "NOTICE #trpg :taro -> 2R = [1,1]<ファンブル> = 0");
-  EXPECT_EQ(Answer(75, "2DX1"), "NOTICE #trpg :taro -> 2R1 = [1,1]<ファンブル> = 0");
+  EXPECT_EQ(FirstAnswer(75, "2DX"), "NOTICE #trpg :taro -> 2R = [1,1]<ファンブル> = 0");
+  EXPECT_EQ(FirstAnswer(75, "2DX1"), "NOTICE #trpg :taro -> 2R1 = [1,1]<ファンブル> = 0");
 }
 
 TEST(DoubleCrossRule, FreeFaces) {
   TempSettings settings;
   // Seed 5 as six-sided dice: 6 1 2. The critical value is the face count.
-  EXPECT_EQ(Answer(5, "2DXF6"), "NOTICE #trpg :taro -> 2R6 = [6,1][2]<クリティカル> = 8");
+  EXPECT_EQ(FirstAnswer(5, "2DXF6"), "NOTICE #trpg :taro -> 2R6 = [6,1][2]<クリティカル> = 8");
   // As ten-sided dice: 2 5 8; "@" sets the critical value.
-  EXPECT_EQ(Answer(5, "3DXF@8"), "NOTICE #trpg :taro -> 3R@8 = [2,5,8][6]<クリティカル> = 16");
-  EXPECT_EQ(Answer(5, "3DXF"), "NOTICE #trpg :taro -> 3R = [2,5,8] = 8");
-  EXPECT_TRUE(Roll(5, "2DXF0").empty());
-  EXPECT_TRUE(Roll(5, "DXF6").empty());  // the count is required
+  EXPECT_EQ(FirstAnswer(5, "3DXF@8"), "NOTICE #trpg :taro -> 3R@8 = [2,5,8][6]<クリティカル> = 16");
+  EXPECT_EQ(FirstAnswer(5, "3DXF"), "NOTICE #trpg :taro -> 3R = [2,5,8] = 8");
+  EXPECT_TRUE(AnswerLines(5, "2DXF0").empty());
+  EXPECT_TRUE(AnswerLines(5, "DXF6").empty());  // the count is required
   // A negative count (only a rule can pass one) is one die without criticals.
   RuleResult result;
   EXPECT_EQ(Dispatch(result, 400, 17, -3, 10, 0), 0);
@@ -98,8 +87,8 @@ TEST(DoubleCrossRule, FreeFaces) {
 
 TEST(DoubleCrossRule, RefusesTooManyDice) {
   TempSettings settings;
-  EXPECT_TRUE(Roll(5, "1001DX").empty());
-  EXPECT_EQ(Roll(5, "1000DX").size(), 1u);
+  EXPECT_TRUE(AnswerLines(5, "1001DX").empty());
+  EXPECT_EQ(AnswerLines(5, "1000DX").size(), 1u);
 }
 
 TEST(DoubleCrossRule, LongChainsAreCutAndTheTotalSaturates) {
@@ -117,8 +106,8 @@ TEST(DoubleCrossRule, LongChainsAreCutAndTheTotalSaturates) {
 
 TEST(DoubleCrossRule, Operands) {
   TempSettings settings;
-  EXPECT_TRUE(Roll(3, "DX").empty());
-  EXPECT_TRUE(Roll(3, "RC@8").empty());
+  EXPECT_TRUE(AnswerLines(3, "DX").empty());
+  EXPECT_TRUE(AnswerLines(3, "RC@8").empty());
   RuleResult result;
   EXPECT_NE(Dispatch(result, 401, 3, 2, -6, 0), 0);  // no faces below 1
   EXPECT_STREQ(result.text, "");

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "dice/rules_first_set.h"
-#include "dice/rules_second_set_testing.h"
+#include "dice/rules_testing.h"
 
 namespace Dice {
 namespace {

@@ -1,4 +1,4 @@
-#include "dice/rules_second_set_testing.h"
+#include "dice/rules_testing.h"
 
 namespace Dice::testing {
 namespace {

@@ -7,79 +7,74 @@
 #include <gtest/gtest.h>
 
 #include "dice/rules_first_set.h"
-#include "dice/rules_second_set_testing.h"
+#include "dice/rules_testing.h"
 #include "support/test_support.h"
 
 namespace Dice {
 namespace {
 
-using mirado::testing::CallCommand;
-using mirado::testing::Lines;
-using mirado::testing::PinnedRandom;
 using mirado::testing::TempSettings;
 
-std::string Answer(uint32_t seed, const std::string& expression, const std::string& nick = "taro") {
-  PinnedRandom pinned(seed);
-  const auto lines = Lines(CallCommand(nick, "#trpg", "#" + expression));
-  return lines.empty() ? std::string() : lines[0];
-}
+using testing::AnswerLines;
+using testing::FirstAnswer;
 
 TEST(TwoD6ListRule, CriticalListRollsAgainAndAdds) {
   TempSettings settings;
-  EXPECT_EQ(Answer(6, "SF"), "NOTICE #trpg :taro -> 2D6 = [3,4] = 7");
-  EXPECT_EQ(Answer(6, "SF@7"), "NOTICE #trpg :taro -> 2D6@7 = [3,4][4,3][5,4]<クリティカル> = 23");
-  EXPECT_EQ(Answer(6, "SF+1@9@7"), "NOTICE #trpg :taro -> 2D6+1@9,7 = [3,4][4,3][5,4][6,1][5,1]<クリティカル>+1 = 37");
+  EXPECT_EQ(FirstAnswer(6, "SF"), "NOTICE #trpg :taro -> 2D6 = [3,4] = 7");
+  EXPECT_EQ(FirstAnswer(6, "SF@7"), "NOTICE #trpg :taro -> 2D6@7 = [3,4][4,3][5,4]<クリティカル> = 23");
+  EXPECT_EQ(FirstAnswer(6, "SF+1@9@7"),
+            "NOTICE #trpg :taro -> 2D6+1@9,7 = [3,4][4,3][5,4][6,1][5,1]<クリティカル>+1 = 37");
 }
 
 TEST(TwoD6ListRule, FumbleListCountsOnTheFirstRollOnly) {
   TempSettings settings;
-  EXPECT_EQ(Answer(139, "SF#2"), "NOTICE #trpg :taro -> 2D6#2 = [1,1]<ファンブル> = -2");
+  EXPECT_EQ(FirstAnswer(139, "SF#2"), "NOTICE #trpg :taro -> 2D6#2 = [1,1]<ファンブル> = -2");
   // The fumble test comes before the critical test.
-  EXPECT_EQ(Answer(139, "SF@2#2"), "NOTICE #trpg :taro -> 2D6@2#2 = [1,1]<ファンブル> = -2");
+  EXPECT_EQ(FirstAnswer(139, "SF@2#2"), "NOTICE #trpg :taro -> 2D6@2#2 = [1,1]<ファンブル> = -2");
   // A later 1 and 1 is an ordinary sum.
-  EXPECT_EQ(Answer(31, "SF@9#2"), "NOTICE #trpg :taro -> 2D6@9#2 = [3,6][1,1]<クリティカル> = 11");
+  EXPECT_EQ(FirstAnswer(31, "SF@9#2"), "NOTICE #trpg :taro -> 2D6@9#2 = [3,6][1,1]<クリティカル> = 11");
 }
 
 TEST(TwoD6ListRule, PlusTenRollsAreTheSameRollUnderTwoNames) {
   TempSettings settings;
   const std::string chain = "NOTICE #trpg :taro -> 3NW5@7 = [3,4][4,3][5,4]<クリティカル> = 34";
-  EXPECT_EQ(Answer(6, "3NW5@7"), chain);
-  EXPECT_EQ(Answer(6, "3SFM5@7"), chain);
-  EXPECT_EQ(Answer(6, "NW"), "NOTICE #trpg :taro -> NW = [3,4] = 7");
+  EXPECT_EQ(FirstAnswer(6, "3NW5@7"), chain);
+  EXPECT_EQ(FirstAnswer(6, "3SFM5@7"), chain);
+  EXPECT_EQ(FirstAnswer(6, "NW"), "NOTICE #trpg :taro -> NW = [3,4] = 7");
   // A fumble is -10 whatever the base; a later 1 and 1 is a sum of 2.
-  EXPECT_EQ(Answer(139, "NW5#2"), "NOTICE #trpg :taro -> NW5#2 = [1,1]<ファンブル> = -10");
-  EXPECT_EQ(Answer(31, "NW@9#2"), "NOTICE #trpg :taro -> NW@9#2 = [3,6][1,1]<クリティカル> = 12");
+  EXPECT_EQ(FirstAnswer(139, "NW5#2"), "NOTICE #trpg :taro -> NW5#2 = [1,1]<ファンブル> = -10");
+  EXPECT_EQ(FirstAnswer(31, "NW@9#2"), "NOTICE #trpg :taro -> NW@9#2 = [3,6][1,1]<クリティカル> = 12");
 }
 
 TEST(TwoD6ListRule, StoredListsServeWhenTheRollGivesNone) {
   TempSettings settings;
   settings.Write("[CriticalValue]\r\nTARO=3,7,11\r\n[FumbleValue]\r\nTARO=2\r\n");
-  EXPECT_EQ(Answer(6, "SF"), "NOTICE #trpg :taro -> 2D6 = [3,4][4,3][5,4]<クリティカル> = 23");
-  EXPECT_EQ(Answer(139, "SF"), "NOTICE #trpg :taro -> 2D6 = [1,1]<ファンブル> = -2");
-  EXPECT_EQ(Answer(6, "NW10"), "NOTICE #trpg :taro -> NW10 = [3,4][4,3][5,4]<クリティカル> = 39");
+  EXPECT_EQ(FirstAnswer(6, "SF"), "NOTICE #trpg :taro -> 2D6 = [3,4][4,3][5,4]<クリティカル> = 23");
+  EXPECT_EQ(FirstAnswer(139, "SF"), "NOTICE #trpg :taro -> 2D6 = [1,1]<ファンブル> = -2");
+  EXPECT_EQ(FirstAnswer(6, "NW10"), "NOTICE #trpg :taro -> NW10 = [3,4][4,3][5,4]<クリティカル> = 39");
   // Each list of the roll replaces only the stored list of its kind.
-  EXPECT_EQ(Answer(6, "SF@12"), "NOTICE #trpg :taro -> 2D6@12 = [3,4] = 7");
-  EXPECT_EQ(Answer(139, "SF@12"), "NOTICE #trpg :taro -> 2D6@12 = [1,1]<ファンブル> = -2");
-  EXPECT_EQ(Answer(139, "SF#3"), "NOTICE #trpg :taro -> 2D6#3 = [1,1] = 2");
+  EXPECT_EQ(FirstAnswer(6, "SF@12"), "NOTICE #trpg :taro -> 2D6@12 = [3,4] = 7");
+  EXPECT_EQ(FirstAnswer(139, "SF@12"), "NOTICE #trpg :taro -> 2D6@12 = [1,1]<ファンブル> = -2");
+  EXPECT_EQ(FirstAnswer(139, "SF#3"), "NOTICE #trpg :taro -> 2D6#3 = [1,1] = 2");
   // The lists belong to the speaker (the nick key ignores digits and "_").
-  EXPECT_EQ(Answer(6, "SF", "taro_2"), "NOTICE #trpg :taro_2 -> 2D6 = [3,4][4,3][5,4]<クリティカル> = 23");
-  EXPECT_EQ(Answer(6, "SF", "jiro"), "NOTICE #trpg :jiro -> 2D6 = [3,4] = 7");
+  EXPECT_EQ(FirstAnswer(6, "SF", "taro_2"), "NOTICE #trpg :taro_2 -> 2D6 = [3,4][4,3][5,4]<クリティカル> = 23");
+  EXPECT_EQ(FirstAnswer(6, "SF", "jiro"), "NOTICE #trpg :jiro -> 2D6 = [3,4] = 7");
 }
 
 TEST(TwoD6ListRule, Operands) {
   TempSettings settings;
-  EXPECT_EQ(Answer(6, "SF+1"), "NOTICE #trpg :taro -> 2D6+1 = [3,4]+1 = 8");
-  EXPECT_EQ(Answer(6, "3SF"), "");
-  EXPECT_EQ(Answer(6, "SF3"), "");
+  EXPECT_EQ(FirstAnswer(6, "SF+1"), "NOTICE #trpg :taro -> 2D6+1 = [3,4]+1 = 8");
+  EXPECT_EQ(FirstAnswer(6, "3SF"), "");
+  EXPECT_EQ(FirstAnswer(6, "SF3"), "");
 }
 
 TEST(TwoD6ListRule, StoredListsHoldFiveValuesAtMost) {
   TempSettings settings;
   // The sixth value (7) is ignored: seed 6 rolls 7 first.
   settings.Write("[CriticalValue]\r\nTARO=2,3,4,5,6,7\r\n");
-  EXPECT_EQ(Answer(6, "SF"), "NOTICE #trpg :taro -> 2D6 = [3,4] = 7");
+  EXPECT_EQ(FirstAnswer(6, "SF"), "NOTICE #trpg :taro -> 2D6 = [3,4] = 7");
   settings.Write("[CriticalValue]\r\nTARO=2,3,4,5,7,6\r\n");
-  EXPECT_EQ(Answer(6, "SF"), "NOTICE #trpg :taro -> 2D6 = [3,4][4,3][5,4]<クリティカル> = 23");
+  EXPECT_EQ(FirstAnswer(6, "SF"), "NOTICE #trpg :taro -> 2D6 = [3,4][4,3][5,4]<クリティカル> = 23");
 }
 
 // Every output 5: every die shows 6.

@@ -1,6 +1,6 @@
 #include <climits>
 
-#include "dice/rules_second_set_testing.h"
+#include "dice/rules_testing.h"
 
 namespace Dice::testing {
 namespace {

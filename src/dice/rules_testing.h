@@ -1,12 +1,12 @@
-// Test helpers of the second set of game-system rules: a rule called through
-// the dispatcher (so its table row's operand rules apply) with the random
-// source seeded, and a whole roll command with a pinned seed.
+// Test helpers of the game-system rules: a rule called through the
+// dispatcher (so its table row's operand rules apply) with the random source
+// seeded, and a whole roll command with a pinned seed.
 //
 // Expected dice in the tests come from the reference MT19937 sequence of the
 // seed (tools/mtdice.py): a die of N faces is output % N + 1, a zero-based
 // ten-sided die output % 10.
-#ifndef MIRADO_DICE_RULES_SECOND_SET_TESTING_H_
-#define MIRADO_DICE_RULES_SECOND_SET_TESTING_H_
+#ifndef MIRADO_DICE_RULES_TESTING_H_
+#define MIRADO_DICE_RULES_TESTING_H_
 
 #include <cstdint>
 #include <optional>
@@ -62,12 +62,24 @@ inline bool RefusesCleanly(int32_t type, const Operands& operands) {
          RandomSource::Next32() == std::mt19937(seed)();
 }
 
-// The lines answered when taro says "#" + expression in #trpg, every roll
-// seeded with `seed`.
+// The lines answered when `nick` says "#" + expression in #trpg, every roll
+// seeded with `seed`, with the settings folder the caller set up.
+inline std::vector<std::string> AnswerLines(uint32_t seed, const std::string& expression,
+                                            const std::string& nick = "taro") {
+  mirado::testing::PinnedRandom pinned(seed);
+  return mirado::testing::Lines(mirado::testing::CallCommand(nick, "#trpg", "#" + expression));
+}
+
+// The first of those lines, or "" when there is none.
+inline std::string FirstAnswer(uint32_t seed, const std::string& expression, const std::string& nick = "taro") {
+  const std::vector<std::string> lines = AnswerLines(seed, expression, nick);
+  return lines.empty() ? std::string() : lines[0];
+}
+
+// As AnswerLines, in a fresh settings folder of its own.
 inline std::vector<std::string> RollLines(uint32_t seed, const std::string& expression) {
   mirado::testing::TempSettings settings;
-  mirado::testing::PinnedRandom pinned(seed);
-  return mirado::testing::Lines(mirado::testing::CallCommand("taro", "#trpg", "#" + expression));
+  return AnswerLines(seed, expression);
 }
 
 // The one line answered for "#" + expression, or "" when there is none.
@@ -78,4 +90,4 @@ inline std::string RollLine(uint32_t seed, const std::string& expression) {
 
 }  // namespace Dice::testing
 
-#endif  // MIRADO_DICE_RULES_SECOND_SET_TESTING_H_
+#endif  // MIRADO_DICE_RULES_TESTING_H_
