@@ -10,9 +10,9 @@
 #include <filesystem>
 #include <string>
 
+#include "core/settings_store.h"
+#include "core/text.h"
 #include "mirado/mirado.h"
-#include "plugin/settings_store.h"
-#include "plugin/text.h"
 
 namespace {
 

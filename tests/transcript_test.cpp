@@ -18,7 +18,7 @@
 #include <memory>
 #include <sstream>
 
-#include "plugin/settings_store.h"
+#include "core/settings_store.h"
 #include "support/test_support.h"
 
 namespace mirado::testing {

@@ -2,6 +2,7 @@
 
 #include "irc_message.h"
 #include "log.h"
+#include "platform/platform.h"
 #include "reply_filter.h"
 #include "wire_text.h"
 
@@ -19,14 +20,7 @@ constexpr std::size_t kMaxPluginText = 1023;
 // `text` cut to at most `limit` bytes without splitting a double-byte character.
 std::string CutCp932(std::string text, std::size_t limit) {
   if (text.size() <= limit) return text;
-  std::size_t i = 0;
-  while (i < text.size()) {
-    const auto b = static_cast<unsigned char>(text[i]);
-    const std::size_t width = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC) ? 2 : 1;
-    if (i + width > limit) break;
-    i += width;
-  }
-  text.resize(i);
+  text.resize(mirado::platform::CharacterPrefix(text, limit));
   return text;
 }
 

@@ -5,8 +5,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <string>
 
-#include "plugin/bot_command.h"
+#include "core/bot_command.h"
 
 namespace Dice {
 
@@ -101,8 +102,15 @@ struct RuleInput {
   const int32_t* fumble = nullptr;
   int32_t fumble_count = 0;
   const char* nick_key = "";
+  // The game-mode code, read from the command's context only when a rule
+  // asks for it (most rolls never do).
   const char* game_mode_code = "";
+  BotCommand::BotCommandAbstract* command = nullptr;
+  const char* GameModeCode() const { return command != nullptr ? command->ModeCode() : game_mode_code; }
 };
+
+// True for the keywords whose roll raises the speaker's erosion rate ("RC").
+inline bool RaisesErosion(int32_t type) { return type == kErosionRoll; }
 
 // Runs the rule of `type`. Returns 0 and fills `result`, or nonzero when the
 // rule refuses (the roll is then abandoned without an answer).
@@ -129,6 +137,21 @@ class RollDice : public BotCommandAbstract {
   // Takes over the context of the command that runs this roll.
   void TakeContext(const BotCommandAbstract& from);
 
+ private:
+  struct Outcome;
+  // The named steps of one call: the expression (with the counter channel or
+  // closed destination and "=" in front of it) and its comparison suffix; one
+  // repetition rolled; its result line; the counter or erosion change it
+  // brings; the closed-roll destination and its permission.
+  bool ReadExpression(char* expression, std::string* channel, bool* set_mode);
+  int RollOnce(const char* expression, Outcome& out);
+  bool WriteResult(const Outcome& out, std::string* line);
+  bool ApplyCounter(const Outcome& out, const std::string& channel, bool set_mode, std::string* note,
+                    std::string* second_line);
+  bool CheckClosedDestination(std::string* destination, const std::string& channel);
+  std::string pending_store_;
+
+ public:
   bool answerAlways = true;
   bool counterMode = false;
   bool closedMode = false;

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "core/text.h"
 #include "dice/dice.h"
-#include "plugin/text.h"
 
 namespace Dice {
 namespace {

@@ -1,8 +1,8 @@
 // Writes a token list back as text: the echoed expression, or the dice detail.
 #include <string>
 
+#include "core/text.h"
 #include "dice/dice.h"
-#include "plugin/text.h"
 
 namespace Dice {
 namespace {

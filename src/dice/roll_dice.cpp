@@ -1,21 +1,23 @@
-// The roll command: reads the expression, rolls it up to five times and
-// appends one NOTICE line per roll, then applies the counter, erosion and
-// closed-roll steps. The whole reply of a call is cut at 1023 bytes.
+// The roll command: reads the expression, rolls it up to five times and adds
+// one answer line per roll, then applies the counter, erosion and closed-roll
+// steps. The roll's whole answer stays within 1023 bytes of its own, in whole
+// lines: a repetition whose line (or the notice of its counter change) would
+// not fit is not rolled, and nothing it would have stored is stored.
 #include <cmath>
 #include <cstring>
 #include <memory>
 #include <string>
 
+#include "core/random_source.h"
+#include "core/settings_store.h"
+#include "core/text.h"
 #include "dice/dice.h"
 #include "dice/rules.h"
-#include "plugin/random_source.h"
-#include "plugin/settings_store.h"
-#include "plugin/text.h"
 
 namespace BotCommand {
 namespace {
 
-constexpr std::size_t kReplyLimit = 1024;
+constexpr std::size_t kOwnReplyLimit = 1023;
 constexpr std::size_t kJudgementSize = 256;
 
 const char* OperatorText(int op) {
@@ -59,7 +61,7 @@ bool ApplyRules(Dice::TokenList& list, const Dice::RuleInput& context, bool* ero
     }
     auto result = std::make_unique<Dice::RuleResult>();
     if (Dice::DispatchRule(*result, type, input) != 0) return false;
-    if (type == Dice::kErosionRoll) *erosion = true;
+    if (Dice::RaisesErosion(type)) *erosion = true;
     Dice::RollToken& token = list[slot];
     token.type = result->type;
     token.value = result->value;
@@ -73,158 +75,226 @@ bool ApplyRules(Dice::TokenList& list, const Dice::RuleInput& context, bool* ero
   return true;
 }
 
+// Retypes every "R": a Double Cross roll after a number, a rating roll
+// otherwise.
+void RetypeR(Dice::TokenList& list) {
+  for (int i = 0; i < Dice::kTokenCount; ++i) {
+    if (list[i].type == Dice::kRetypedR) {
+      list[i].type = i > 0 && list[i - 1].type == Dice::kNumber ? Dice::kDoubleCross : Dice::kRating;
+    }
+  }
+}
+
 }  // namespace
+
+// One rolled repetition, ready to be written.
+struct RollDice::Outcome {
+  char expression_text[Dice::kTextSize] = {};
+  char detail[Dice::kTextSize] = {};
+  double value = 0;
+  bool saw_keyword = false;
+  bool erosion = false;
+};
 
 void RollDice::Execute() { Roll(); }
 
 void RollDice::TakeContext(const BotCommandAbstract& from) {
   Output = from.Output;
+  Reply = from.Reply;
   ReplyTarget = from.ReplyTarget;
   Nick = from.Nick;
   CommandWord = from.CommandWord;
   for (std::size_t i = 0; i < kParamCount; ++i) Params[i] = from.Params[i];
   Rest = from.Rest;
   mirado::CopyText(SettingsPath, sizeof SettingsPath, from.SettingsPath);
-  mirado::CopyText(DisplayName, sizeof DisplayName, from.DisplayName);
   mirado::CopyText(NickKey, sizeof NickKey, from.NickKey);
-  mirado::CopyText(GameModeCode, sizeof GameModeCode, from.GameModeCode);
-  mirado::CopyText(GameModeName, sizeof GameModeName, from.GameModeName);
 }
 
-int RollDice::Roll() {
-  RandomSource::Reseed();
-
-  // The expression, and with counting or closed rolls a channel before it.
+bool RollDice::ReadExpression(char* expression, std::string* channel, bool* set_mode) {
   const char* expression_param = Params[0];
-  std::string channel;
-  bool set_mode = false;
+  *set_mode = false;
   if (counterMode || closedMode) {
     if (mirado::FullMatch(Params[0], "[#&].*")) {
-      channel = Params[0];
+      *channel = Params[0];
       expression_param = Params[1];
     }
     if (expression_param[0] == '=') {
       ++expression_param;
-      set_mode = true;
+      *set_mode = true;
     } else if (std::strncmp(expression_param, "＝", 2) == 0) {
       expression_param += 2;
-      set_mode = true;
+      *set_mode = true;
     }
   }
-
   char folded[Dice::kTextSize];
-  char expression[Dice::kTextSize];
   mirado::FoldOperators(expression_param, folded, sizeof folded);
-  mirado::ToHalfWidth(folded, expression, sizeof expression);
+  mirado::ToHalfWidth(folded, expression, Dice::kTextSize);
   Dice::StripComparison(expression, &compareOp, &compareTarget, &repeatCount);
   if (repeatCount > 5) repeatCount = 5;
   if (repeatCount < 1) repeatCount = 1;
+  return true;
+}
 
-  char expression_text[Dice::kTextSize] = {};
+int RollDice::RollOnce(const char* expression, Outcome& out) {
+  // Not value-initialised: that would zero 128 KiB per roll; Tokenize clears it.
+  auto list = std::make_unique_for_overwrite<Dice::TokenList>();
+  bool saw_operator = false;
+  if (!Dice::Tokenize(expression, *list, &saw_operator, &out.saw_keyword)) return 1;
+  if (!answerAlways && !saw_operator && !out.saw_keyword) return 2;
+  RetypeR(*list);
+  Dice::Render(*list, Dice::RenderMode::kExpression, out.expression_text);
+
+  int32_t critical[5], fumble[5];
+  int32_t critical_count = 0, fumble_count = 0;
+  for (int i = 0; i < Dice::kTokenCount; ++i) {
+    const Dice::RollToken& t = (*list)[i];
+    if (t.type == Dice::kCriticalValue && critical_count < 5) critical[critical_count++] = t.value;
+    if (t.type == Dice::kFumbleValue && fumble_count < 5) fumble[fumble_count++] = t.value;
+  }
+  Dice::RuleInput context;
+  context.critical = critical;
+  context.critical_count = critical_count;
+  context.fumble = fumble;
+  context.fumble_count = fumble_count;
+  context.nick_key = NickKey;
+  context.command = this;
+  if (!ApplyRules(*list, context, &out.erosion)) return 3;
+
+  if (out.saw_keyword) mirado::FormatText(out.detail, sizeof out.detail, "%s = ", out.expression_text);
+  char rendered[Dice::kTextSize];
+  Dice::Render(*list, Dice::RenderMode::kDetail, rendered);
+  mirado::FormatText(out.detail, sizeof out.detail, "%s%s", out.detail, rendered);
+
+  Dice::Fraction fraction;
+  if (!Dice::Evaluate(*list, &fraction)) return 4;
+  out.value = static_cast<double>(fraction.numerator) / fraction.denominator;
+  return 0;
+}
+
+bool RollDice::WriteResult(const Outcome& out, std::string* line) {
+  char judgement[kJudgementSize] = {};
+  if (compareOp != 0) {
+    if (Holds(compareOp, out.value, compareTarget)) {
+      mirado::FormatText(judgement, sizeof judgement, " %s%g <成功>", OperatorText(compareOp), compareTarget);
+    } else {
+      mirado::FormatText(judgement, sizeof judgement, " %s%g", OperatorText(compareOp), compareTarget);
+    }
+  }
+  const double shown = std::trunc(out.value * 100.0) / 100.0;
+  mirado::FormatToString(*line, kLineSize * 2, "%s = %g%s", out.detail, shown, judgement);
+  if (out.value == 72) {
+    line->append(" <…くっ！>");
+  } else if (out.value == 91) {
+    line->append(" <ｄｔｐｎ>");
+  }
+  return true;
+}
+
+bool RollDice::ApplyCounter(const Outcome& out, const std::string& channel, bool set_mode, std::string* line,
+                            std::string* second_line) {
+  const int32_t old_value = SettingsStore::ReadInt(SettingsPath, channel, NickKey, 0);
+  char stored[16];
+  if (counterMode) {
+    const int32_t rolled = static_cast<int32_t>(std::trunc(out.value));
+    const int32_t new_value =
+        set_mode ? rolled : static_cast<int32_t>(static_cast<uint32_t>(rolled) + static_cast<uint32_t>(old_value));
+    std::string note;
+    if (channel == ReplyTarget) {
+      mirado::FormatToString(note, kLineSize, "（カウンタ：%d→%d）", old_value, new_value);
+    } else {
+      mirado::FormatToString(note, kLineSize, "（カウンタ/%s：%d→%d）", channel.c_str(), old_value, new_value);
+      mirado::FormatToString(*second_line, kLineSize, "%s が別chからカウンタをセットしました（ch名:%s）", Nick,
+                             ReplyTarget);
+    }
+    *line = note;
+    mirado::FormatText(stored, sizeof stored, "%d", new_value);
+  } else {
+    const int32_t a = Dice::RollDie(10);
+    const int32_t b = Dice::RollDie(10);
+    const int32_t new_value = static_cast<int32_t>(static_cast<uint32_t>(old_value) + static_cast<uint32_t>(a + b));
+    mirado::FormatText(stored, sizeof stored, "%d", new_value);
+    mirado::FormatToString(*second_line, kLineSize, "侵蝕率が[%d,%d:%d]上昇しました（%d％→%d％）", a, b, a + b,
+                           old_value, new_value);
+  }
+  pending_store_ = stored;
+  return true;
+}
+
+bool RollDice::CheckClosedDestination(std::string* destination, const std::string& channel) {
+  *destination = channel;
+  if (destination->empty()) *destination = SettingsStore::ReadString(SettingsPath, "ClosedDice", ReplyTarget, "");
+  if (destination->empty()) {
+    Reply.Clear();
+    Say("クローズダイスの通知先が指定されていません。");
+    return false;
+  }
+  if (SettingsStore::ReadString(SettingsPath, "ClosedDice", *destination, "") != ReplyTarget) {
+    Reply.Clear();
+    Say("%s 宛にクローズダイスを振ることは出来ません。許可を与えてください。", destination->c_str());
+    return false;
+  }
+  return true;
+}
+
+int RollDice::Roll() {
+  RandomSource::Reseed();
+  Reply.SetOwnLimit(kOwnReplyLimit);
+
+  std::string channel;
+  bool set_mode = false;
+  char expression[Dice::kTextSize];
+  ReadExpression(expression, &channel, &set_mode);
+
+  std::string destination;
   for (int repetition = 0; repetition < repeatCount; ++repetition) {
-    // Not value-initialised: that would zero 128 KiB per roll; Tokenize clears it.
-    auto list = std::make_unique_for_overwrite<Dice::TokenList>();
-    bool saw_operator = false, saw_keyword = false;
-    if (!Dice::Tokenize(expression, *list, &saw_operator, &saw_keyword)) return 1;
-    if (!answerAlways && !saw_operator && !saw_keyword) return 2;
-    for (int i = 0; i < Dice::kTokenCount; ++i) {
-      if ((*list)[i].type == Dice::kRetypedR) {
-        (*list)[i].type = i > 0 && (*list)[i - 1].type == Dice::kNumber ? Dice::kDoubleCross : Dice::kRating;
-      }
-    }
-    Dice::Render(*list, Dice::RenderMode::kExpression, expression_text);
+    auto out = std::make_unique<Outcome>();
+    if (const int code = RollOnce(expression, *out); code != 0) return code;
+    // The counter (or erosion) channel, once chosen, holds for every
+    // repetition; a closed roll is checked before anything is stored, so a
+    // refused one changes nothing.
+    if ((counterMode || out->erosion) && channel.empty()) channel = ReplyTarget;
+    if (closedMode && repetition == 0 && !CheckClosedDestination(&destination, channel)) return 5;
 
-    int32_t critical[5], fumble[5];
-    int32_t critical_count = 0, fumble_count = 0;
-    for (int i = 0; i < Dice::kTokenCount; ++i) {
-      const Dice::RollToken& t = (*list)[i];
-      if (t.type == Dice::kCriticalValue && critical_count < 5) critical[critical_count++] = t.value;
-      if (t.type == Dice::kFumbleValue && fumble_count < 5) fumble[fumble_count++] = t.value;
-    }
-    Dice::RuleInput context;
-    context.critical = critical;
-    context.critical_count = critical_count;
-    context.fumble = fumble;
-    context.fumble_count = fumble_count;
-    context.nick_key = NickKey;
-    context.game_mode_code = GameModeCode;
-    bool erosion = false;
-    if (!ApplyRules(*list, context, &erosion)) return 3;
-
-    char detail[Dice::kTextSize] = {};
-    if (saw_keyword) mirado::FormatText(detail, sizeof detail, "%s = ", expression_text);
-    char rendered[Dice::kTextSize];
-    Dice::Render(*list, Dice::RenderMode::kDetail, rendered);
-    mirado::FormatText(detail, sizeof detail, "%s%s", detail, rendered);
-
-    Dice::Fraction fraction;
-    if (!Dice::Evaluate(*list, &fraction)) return 4;
-    const double value = static_cast<double>(fraction.numerator) / fraction.denominator;
-
-    char judgement[kJudgementSize] = {};
-    if (compareOp != 0) {
-      if (Holds(compareOp, value, compareTarget)) {
-        mirado::FormatText(judgement, sizeof judgement, " %s%g <成功>", OperatorText(compareOp), compareTarget);
-      } else {
-        mirado::FormatText(judgement, sizeof judgement, " %s%g", OperatorText(compareOp), compareTarget);
-      }
-    }
-    const double shown = std::trunc(value * 100.0) / 100.0;
-    mirado::FormatText(Output, kReplyLimit, "%s\r\nNOTICE %s :%s -> %s = %g%s", Output, ReplyTarget, DisplayName,
-                       detail, shown, judgement);
-    if (value == 72) {
-      mirado::FormatText(Output, kReplyLimit, "%s <…くっ！>", Output);
-    } else if (value == 91) {
-      mirado::FormatText(Output, kReplyLimit, "%s <ｄｔｐｎ>", Output);
-    }
-
-    if (counterMode || erosion) {
-      if (channel.empty()) channel = ReplyTarget;
-      const int32_t old_value = SettingsStore::ReadInt(SettingsPath, channel, NickKey, 0);
-      char stored[16];
-      if (counterMode) {
-        const int32_t rolled = static_cast<int32_t>(std::trunc(value));
-        const int32_t new_value =
-            set_mode ? rolled : static_cast<int32_t>(static_cast<uint32_t>(rolled) + static_cast<uint32_t>(old_value));
-        if (channel == ReplyTarget) {
-          mirado::FormatText(Output, kReplyLimit, "%s（カウンタ：%d→%d）", Output, old_value, new_value);
-        } else {
-          mirado::FormatText(
-              Output, kReplyLimit,
-              "%s（カウンタ/%s：%d→%d）\r\nNOTICE %s :%s -> %s が別chからカウンタをセットしました（ch名:%s）", Output,
-              channel.c_str(), old_value, new_value, channel.c_str(), DisplayName, Nick, ReplyTarget);
-        }
-        mirado::FormatText(stored, sizeof stored, "%d", new_value);
-      } else {
-        const int32_t a = Dice::RollDie(10);
-        const int32_t b = Dice::RollDie(10);
-        const int32_t new_value = static_cast<int32_t>(static_cast<uint32_t>(old_value) + static_cast<uint32_t>(a + b));
-        mirado::FormatText(stored, sizeof stored, "%d", new_value);
-        mirado::FormatText(Output, kReplyLimit, "%s\r\nNOTICE %s :%s -> 侵蝕率が[%d,%d:%d]上昇しました（%d％→%d％）",
-                           Output, ReplyTarget, DisplayName, a, b, a + b, old_value, new_value);
-      }
-      SettingsStore::WriteString(SettingsPath, channel, NickKey, stored);
-    }
-
+    std::string line, note, second_line;
+    WriteResult(*out, &line);
+    pending_store_.clear();
+    if (counterMode || out->erosion) ApplyCounter(*out, channel, set_mode, &note, &second_line);
+    const bool to_counter_channel = counterMode && !second_line.empty();
+    const char* const second_target = to_counter_channel ? channel.c_str() : ReplyTarget;
+    std::string announcement;
     if (closedMode) {
-      std::string destination = channel;
-      if (destination.empty()) destination = SettingsStore::ReadString(SettingsPath, "ClosedDice", ReplyTarget, "");
-      if (destination.empty()) {
-        mirado::FormatText(Output, kReplyLimit, "NOTICE %s :%s -> クローズダイスの通知先が指定されていません。",
-                           ReplyTarget, DisplayName);
-      } else if (SettingsStore::ReadString(SettingsPath, "ClosedDice", destination, "") != ReplyTarget) {
-        mirado::FormatText(Output, kReplyLimit,
-                           "NOTICE %s :%s -> %s 宛にクローズダイスを振ることは出来ません。許可を与えてください。",
-                           ReplyTarget, DisplayName, destination.c_str());
-      } else if (hideExpression) {
-        mirado::FormatText(Output, kReplyLimit, "NOTICE %s :%s -> クローズダイスを振りました。[%s]\r\n%s",
-                           destination.c_str(), DisplayName, ReplyTarget, Output);
+      if (hideExpression) {
+        mirado::FormatToString(announcement, kReplyBufferSize, "NOTICE %s :%s -> クローズダイスを振りました。[%s]",
+                               destination.c_str(), Name(), ReplyTarget);
       } else {
-        mirado::FormatText(Output, kReplyLimit, "NOTICE %s :%s -> クローズダイス %s を振りました。[%s]\r\n%s",
-                           destination.c_str(), DisplayName, expression_text, ReplyTarget, Output);
+        mirado::FormatToString(announcement, kReplyBufferSize, "NOTICE %s :%s -> クローズダイス %s を振りました。[%s]",
+                               destination.c_str(), Name(), out->expression_text, ReplyTarget);
       }
     }
-    if (!saw_keyword) break;
+    // Every line of this repetition fits, or the repetition is not done.
+    std::size_t size = ReplyWriter::NoticeSize(ReplyTarget, Name(), line + note);
+    if (!second_line.empty()) size += ReplyWriter::NoticeSize(second_target, Name(), second_line);
+    if (closedMode) size += announcement.size() + 2;
+    // The one line of a single plain roll may be cut (a thousand dice); any
+    // other line is whole or not written.
+    const bool lone_line = repetition == 0 && second_line.empty() && !closedMode && pending_store_.empty();
+    if (lone_line) {
+      Reply.NoticeCut(ReplyTarget, Name(), line);
+      if (!out->saw_keyword) break;
+      continue;
+    }
+    if (!Reply.Fits(size)) break;
+
+    if (!pending_store_.empty() &&
+        !SettingsStore::WriteString(SettingsPath, channel, NickKey, pending_store_.c_str())) {
+      Say("%s", line.c_str());
+      Say("%s", SettingsStore::kSaveFailedMessage);
+      break;
+    }
+    Say("%s", (line + note).c_str());
+    if (!second_line.empty()) SayTo(second_target, "%s", second_line.c_str());
+    if (closedMode) Reply.Prepend(announcement);
+    if (!out->saw_keyword) break;
   }
   return 0;
 }

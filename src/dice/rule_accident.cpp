@@ -5,8 +5,8 @@
 //
 // A count of 0 or less rolls nothing; more than kMaxDice dice are refused.
 // The score is summed in 64 bits and saturated to 32 bits (a huge bonus).
+#include "core/text.h"
 #include "dice/rules_second_set.h"
-#include "plugin/text.h"
 
 namespace Dice {
 

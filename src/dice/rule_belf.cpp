@@ -1,7 +1,7 @@
 // 2D6 with doubles ("BELF"): two six-sided dice; doubles of 2 or more are
 // marked with their face, a double 1 is a fumble.
+#include "core/text.h"
 #include "dice/rules_second_set.h"
-#include "plugin/text.h"
 
 namespace Dice {
 

@@ -1,7 +1,7 @@
 // Bit operations on 32-bit signed integers (AND, OR, NOT, XOR, NAND, NOR) and
 // the ordered D66, whose tens are never larger than its units.
+#include "core/text.h"
 #include "dice/rules_generic.h"
-#include "plugin/text.h"
 
 namespace Dice {
 

@@ -4,8 +4,8 @@
 //
 // Steps are the number after the keyword, capped at 5 (no number: none). A
 // negative number of steps rolls no dice; the value is then 9999.
+#include "core/text.h"
 #include "dice/rules_second_set.h"
-#include "plugin/text.h"
 
 namespace Dice {
 namespace {

@@ -6,9 +6,9 @@
 #include <climits>
 #include <cstring>
 
+#include "core/random_source.h"
 #include "dice/rules_first_set.h"
 #include "dice/rules_testing.h"
-#include "plugin/random_source.h"
 #include "support/test_support.h"
 
 namespace Dice {

@@ -7,8 +7,8 @@
 // Beyond the table's last row every 20 points of difference add a row, and
 // each row past it adds 10 percent. Rows and chance are reckoned in 64 bits;
 // a chance beyond 32 bits is shown as the largest 32-bit number.
+#include "core/text.h"
 #include "dice/rules_second_set.h"
-#include "plugin/text.h"
 
 namespace Dice {
 namespace {

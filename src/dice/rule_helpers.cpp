@@ -1,8 +1,9 @@
 #include <cstdio>
 
+#include "core/random_source.h"
+#include "core/text.h"
 #include "dice/rules.h"
-#include "plugin/random_source.h"
-#include "plugin/text.h"
+#include "platform/platform.h"
 
 namespace Dice {
 
@@ -13,14 +14,7 @@ void AppendText(std::string& text, const char* piece) {
   text.append(piece);
   if (text.size() <= kTextSize - 1) return;
   // Cut at 1023 bytes, but never between the two bytes of a character.
-  std::size_t end = 0;
-  while (end < text.size()) {
-    const unsigned char c = static_cast<unsigned char>(text[end]);
-    const std::size_t width = ((c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC)) ? 2 : 1;
-    if (end + width > kTextSize - 1) break;
-    end += width;
-  }
-  text.resize(end);
+  text.resize(mirado::platform::CharacterPrefix(text, kTextSize - 1));
 }
 
 void AppendNumber(std::string& text, int32_t value) {

@@ -2,8 +2,8 @@
 // largest of 32, 16, 8, 4, 2 and 1 whose fraction S/32 ... S/1 (integer
 // division) the die does not exceed; 32 and 16 are open only when the
 // critical value "@" reaches them. A die above S gives 0.
+#include "core/text.h"
 #include "dice/rules_first_set.h"
-#include "plugin/text.h"
 
 namespace Dice {
 

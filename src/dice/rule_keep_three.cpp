@@ -9,8 +9,8 @@
 // are the two digits of the number after the keyword (45: 4 and 5), else the
 // first two critical values; with neither the roll is refused. More than
 // kMaxDice dice are refused.
+#include "core/text.h"
 #include "dice/rules_second_set.h"
-#include "plugin/text.h"
 
 namespace Dice {
 

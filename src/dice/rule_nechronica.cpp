@@ -7,8 +7,8 @@
 //
 // A count of 0 or less rolls nothing (the highest die is then the modifier);
 // more than kMaxDice dice are refused. A modified die is saturated to 32 bits.
+#include "core/text.h"
 #include "dice/rules_second_set.h"
-#include "plugin/text.h"
 
 namespace Dice {
 namespace {

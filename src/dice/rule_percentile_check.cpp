@@ -2,8 +2,8 @@
 // against a skill. 01 is an absolute success and 00 a fumble; otherwise a
 // roll above the skill fails, a units 0 at or under it is a critical worth
 // 20, and any other success is worth the sum of its two digits.
+#include "core/text.h"
 #include "dice/rules_first_set.h"
-#include "plugin/text.h"
 
 namespace Dice {
 

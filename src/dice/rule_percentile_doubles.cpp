@@ -2,8 +2,8 @@
 // units (00 to 99) against a target (the number after the keyword, else the
 // first critical value); equal digits make a success critical and a failure a
 // fumble. Without a target no mark is shown.
+#include "core/text.h"
 #include "dice/rules_second_set.h"
-#include "plugin/text.h"
 
 namespace Dice {
 

@@ -60,7 +60,7 @@ int RollDigits(RuleResult& result, int32_t number) {
 
 int RulePlainDice(RuleResult& result, int32_t, const RuleInput& input) {
   if (input.has_before) {
-    return RollCounted(result, input.before, input.has_after ? input.after : 6, input.game_mode_code);
+    return RollCounted(result, input.before, input.has_after ? input.after : 6, input.GameModeCode());
   }
   if (!input.has_after) return 1;
   return RollDigits(result, input.after);

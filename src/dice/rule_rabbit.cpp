@@ -1,7 +1,7 @@
 // Rabbit points ("RHD"): two six-sided dice where a 6 counts 0 and earns a
 // rabbit point; a double 6 counts 12 and fails automatically.
+#include "core/text.h"
 #include "dice/rules_second_set.h"
-#include "plugin/text.h"
 
 namespace Dice {
 

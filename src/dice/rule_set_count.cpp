@@ -4,8 +4,8 @@
 // the value is twice the number of dice showing it. The dice are listed sorted.
 //
 // A count of 0 or less rolls nothing; more than kMaxDice dice are refused.
+#include "core/text.h"
 #include "dice/rules_second_set.h"
-#include "plugin/text.h"
 
 namespace Dice {
 

@@ -1,8 +1,8 @@
 // Swapped percentile ("SWAP", "RSWAP"): two zero-based ten-sided dice read as
 // a percentile (00 to 99) with the smaller digit in the tens ("SWAP") or the
 // larger one ("RSWAP"), as games that let the roller swap the digits do.
+#include "core/text.h"
 #include "dice/rules_second_set.h"
-#include "plugin/text.h"
 
 namespace Dice {
 

@@ -1,9 +1,9 @@
 // Rule table rows of the first set of game-system rules (types 400 to 421):
 // written form, the number before and after the keyword, the rule; and the
 // source these rules draw their dice from.
+#include "core/random_source.h"
 #include "dice/rules.h"
 #include "dice/rules_first_set.h"
-#include "plugin/random_source.h"
 
 namespace Dice {
 

@@ -5,8 +5,8 @@
 // a fumble included (the 1s were rolled all the same).
 //
 // Counts below 2 roll two dice; more than kMaxDice dice are refused.
+#include "core/text.h"
 #include "dice/rules_second_set.h"
-#include "plugin/text.h"
 
 namespace Dice {
 

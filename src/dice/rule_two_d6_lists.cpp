@@ -8,8 +8,8 @@
 // outcomes, so a chain goes on with a probability of 2/3 at most. It is cut
 // after kMaxRolls rolls (a chance below 1e-176); the last roll then counts as
 // the final one.
+#include "core/settings_store.h"
 #include "dice/rules_first_set.h"
-#include "plugin/settings_store.h"
 
 namespace Dice {
 namespace {

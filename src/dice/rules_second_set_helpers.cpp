@@ -1,8 +1,8 @@
 // Helpers shared by the second set of game-system rules.
 #include <charconv>
 
+#include "core/random_source.h"
 #include "dice/rules_second_set.h"
-#include "plugin/random_source.h"
 
 namespace Dice::SecondSet {
 

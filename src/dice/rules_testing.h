@@ -14,8 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "core/random_source.h"
 #include "dice/rules_second_set.h"
-#include "plugin/random_source.h"
 #include "support/test_support.h"
 
 namespace Dice::testing {

@@ -3,8 +3,8 @@
 // trailing critical (@) and fumble (# or \) values.
 #include <cstring>
 
+#include "core/text.h"
 #include "dice/dice.h"
-#include "plugin/text.h"
 
 namespace Dice {
 namespace {

@@ -11,8 +11,6 @@ namespace {
 
 #include "platform/cp932_tables.inc"
 
-bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-
 int TrailIndex(unsigned char b) {
   if (b >= 0x40 && b <= 0x7E) return b - 0x40;
   if (b >= 0x80 && b <= 0xFC) return b - 0x80 + 0x3F;

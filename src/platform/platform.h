@@ -7,11 +7,27 @@
 #ifndef MIRADO_PLATFORM_PLATFORM_H_
 #define MIRADO_PLATFORM_PLATFORM_H_
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 namespace mirado::platform {
+
+// ---- Code page 932 characters ------------------------------------------------
+// True for the first byte of a double-byte Shift-JIS character.
+inline bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+// The length of the longest prefix of `text` of at most `limit` bytes that
+// ends on a character boundary (a lead byte and its trail byte stay together).
+inline std::size_t CharacterPrefix(std::string_view text, std::size_t limit) {
+  std::size_t end = 0;
+  while (end < text.size()) {
+    const std::size_t width = IsLeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1;
+    if (end + width > limit) break;
+    end += width;
+  }
+  return end;
+}
 
 // ---- Private-profile (INI) store -------------------------------------------
 // Semantics of the Windows private-profile functions: section and key names

@@ -4,7 +4,7 @@
 
 #include <cstddef>
 
-#include "plugin/bot_command.h"
+#include "core/bot_command.h"
 
 namespace BotCommand {
 

@@ -12,10 +12,10 @@
 #include <windows.h>
 #endif
 
+#include "core/random_source.h"
+#include "core/settings_store.h"
 #include "mirado/mirado.h"
 #include "platform/platform.h"
-#include "plugin/random_source.h"
-#include "plugin/settings_store.h"
 
 namespace mirado::testing {
 namespace {

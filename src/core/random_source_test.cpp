@@ -1,6 +1,6 @@
 // The random source against the reference MT19937 (std::mt19937 computes the
 // published sequence independently).
-#include "plugin/random_source.h"
+#include "core/random_source.h"
 
 #include <random>
 

@@ -2,7 +2,7 @@
 // Unicode classes and case folding the Windows traits give.
 #include <boost/regex/icu.hpp>
 
-#include "plugin/pattern_cache.h"
+#include "core/pattern_cache.h"
 
 namespace mirado {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "plugin/settings_store.h"
+#include "core/settings_store.h"
 
 BOOL WINAPI DllMain(HINSTANCE instance, DWORD reason, LPVOID) {
   if (reason != DLL_PROCESS_ATTACH) return TRUE;

@@ -3,8 +3,8 @@
 // counting as its error result. The cache is bounded: when it is full it is
 // emptied and refilled, which costs a few compilations and changes nothing
 // else.
-#ifndef MIRADO_PLUGIN_PATTERN_CACHE_H_
-#define MIRADO_PLUGIN_PATTERN_CACHE_H_
+#ifndef MIRADO_CORE_PATTERN_CACHE_H_
+#define MIRADO_CORE_PATTERN_CACHE_H_
 
 #include <atomic>
 #include <memory>
@@ -40,4 +40,4 @@ bool MatchWideWithEngine(std::u16string_view subject, std::u16string_view patter
 
 }  // namespace mirado
 
-#endif  // MIRADO_PLUGIN_PATTERN_CACHE_H_
+#endif  // MIRADO_CORE_PATTERN_CACHE_H_

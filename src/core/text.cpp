@@ -1,5 +1,5 @@
 // Foldings, conversions, bounded formatting and the small parsers.
-#include "plugin/text.h"
+#include "core/text.h"
 
 #include <climits>
 #include <cstdarg>
@@ -7,8 +7,8 @@
 #include <cstring>
 #include <memory>
 
+#include "core/fold_tables.h"
 #include "platform/platform.h"
-#include "plugin/fold_tables.h"
 
 namespace mirado {
 

@@ -2,8 +2,8 @@
 // Mersenne Twister MT19937 (default seed 5489), with the helpers through which
 // every command draws dice, shuffles decks and picks from two-dice tables.
 // A die of N faces is one output modulo N (plus 1 unless zero-based).
-#ifndef MIRADO_PLUGIN_RANDOM_SOURCE_H_
-#define MIRADO_PLUGIN_RANDOM_SOURCE_H_
+#ifndef MIRADO_CORE_RANDOM_SOURCE_H_
+#define MIRADO_CORE_RANDOM_SOURCE_H_
 
 #include <cstdint>
 
@@ -36,4 +36,4 @@ void ResetForTesting();
 
 }  // namespace RandomSource
 
-#endif  // MIRADO_PLUGIN_RANDOM_SOURCE_H_
+#endif  // MIRADO_CORE_RANDOM_SOURCE_H_

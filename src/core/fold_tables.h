@@ -1,6 +1,6 @@
 // The ordered replacement tables behind FoldForMatch and FoldOperators.
-#ifndef MIRADO_PLUGIN_FOLD_TABLES_H_
-#define MIRADO_PLUGIN_FOLD_TABLES_H_
+#ifndef MIRADO_CORE_FOLD_TABLES_H_
+#define MIRADO_CORE_FOLD_TABLES_H_
 
 #include <cstddef>
 
@@ -18,4 +18,4 @@ extern const std::size_t kOperatorFoldTableSize;
 
 }  // namespace mirado
 
-#endif  // MIRADO_PLUGIN_FOLD_TABLES_H_
+#endif  // MIRADO_CORE_FOLD_TABLES_H_

@@ -1,7 +1,7 @@
 // Replacement pairs, applied in this order. The two-character ヴ pairs come
 // before the single ヴ, and ヰ/ヱ produce small vowels that the later rows
 // enlarge (ヰ ends as ウイ).
-#include "plugin/fold_tables.h"
+#include "core/fold_tables.h"
 
 namespace mirado {
 

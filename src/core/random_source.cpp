@@ -1,4 +1,4 @@
-#include "plugin/random_source.h"
+#include "core/random_source.h"
 
 #include "platform/platform.h"
 

@@ -1,4 +1,4 @@
-#include "plugin/game_mode_table.h"
+#include "core/game_mode_table.h"
 
 namespace SettingsStore {
 

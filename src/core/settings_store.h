@@ -8,8 +8,8 @@
 // name with surrounding spaces, the empty name) are stored reversibly escaped,
 // so the nick [GM]Taro keeps its counter; names the format can hold are stored
 // unchanged, so existing files read as before.
-#ifndef MIRADO_PLUGIN_SETTINGS_STORE_H_
-#define MIRADO_PLUGIN_SETTINGS_STORE_H_
+#ifndef MIRADO_CORE_SETTINGS_STORE_H_
+#define MIRADO_CORE_SETTINGS_STORE_H_
 
 #include <cstddef>
 #include <cstdint>
@@ -18,30 +18,42 @@
 #include <utility>
 #include <vector>
 
+#include "core/sizes.h"
+
 namespace SettingsStore {
 
-constexpr std::size_t kPathSize = 260;
-constexpr std::size_t kNameSize = 256;
+constexpr std::size_t kPathSize = BotCommand::kPathSize;
+constexpr std::size_t kNameSize = BotCommand::kShortSize;
 
-// Writes the full path of Mirado.ini into `destination` (260 bytes). Leaves it
-// unchanged when the library's folder is unknown.
-void GetSettingsPath(char* destination);
+// Writes the full path of Mirado.ini into `destination` (`size` bytes, 260
+// for a command's SettingsPath). Leaves it unchanged when the library's
+// folder is unknown; cuts it when it is longer than the buffer (the POSIX
+// store takes the whole folder through SettingsFilePath instead).
+void GetSettingsPath(char* destination, std::size_t size);
 // The folder the settings file lives in, ending in the separator. Set once at
 // load; tests point it at a folder of their own.
 const char* ModuleDirectory();
 void SetModuleDirectory(std::string_view directory);
 
-// Upper-cases a-z and drops '0'-'9' and '_' of the first 256 bytes of `nick`;
-// every other byte (double-byte characters included) is kept. 256 bytes.
-void MakeNickKey(char* destination, const char* nick);
-// `name` (256 bytes) holds a nick on entry and the registered character name,
-// or the nick itself, on return.
-void LoadCharacterName(char* name);
+// The settings key of a nick: of its first 256 bytes, walked character by
+// character, single-byte a-z are upper-cased and single-byte '0'-'9' and '_'
+// dropped; every double-byte character is copied whole, so two nicks that
+// differ only inside a Shift-JIS character never share a key. Writes at most
+// `size` bytes, never half a character.
+void MakeNickKey(char* destination, std::size_t size, const char* nick);
+// `name` (`size` bytes) holds a nick on entry and the registered character
+// name, or the nick itself, on return.
+void LoadCharacterName(char* name, std::size_t size);
 // The display name and code of the target's game mode, or empty texts.
-void LoadGameMode(const char* target, char* name, char* code);
+void LoadGameMode(const char* target, char* name, std::size_t name_size, char* code, std::size_t code_size);
 // Up to five critical and five fumble values stored for `key`.
 void LoadCriticalFumble(const char* key, int32_t* critical, int32_t* fumble, int32_t* critical_count,
                         int32_t* fumble_count);
+
+// The one answer a command gives when the settings file could not be written
+// (a read-only folder, a full disk, a path too long for the system): nothing
+// the command meant to store was stored, and it claims nothing else.
+inline constexpr const char* kSaveFailedMessage = "設定を保存できませんでした。変更は記録されていません。";
 
 // ---- Escaped access to the file at `path` -----------------------------------
 std::string ReadString(const char* path, std::string_view section, std::string_view key, std::string_view def,
@@ -61,4 +73,4 @@ std::string UnescapeName(std::string_view stored);
 
 }  // namespace SettingsStore
 
-#endif  // MIRADO_PLUGIN_SETTINGS_STORE_H_
+#endif  // MIRADO_CORE_SETTINGS_STORE_H_

@@ -1,7 +1,7 @@
 // The 25 game modes a channel can be put in: display name, stored code and up
 // to four wide patterns, searched in order (an empty pattern never matches).
-#ifndef MIRADO_PLUGIN_GAME_MODE_TABLE_H_
-#define MIRADO_PLUGIN_GAME_MODE_TABLE_H_
+#ifndef MIRADO_CORE_GAME_MODE_TABLE_H_
+#define MIRADO_CORE_GAME_MODE_TABLE_H_
 
 #include <cstddef>
 
@@ -18,4 +18,4 @@ extern const std::size_t kGameModeCount;
 
 }  // namespace SettingsStore
 
-#endif  // MIRADO_PLUGIN_GAME_MODE_TABLE_H_
+#endif  // MIRADO_CORE_GAME_MODE_TABLE_H_

@@ -1,8 +1,8 @@
 // Whole-text pattern matches (narrow, and the common part of wide).
 #include <boost/regex.hpp>
 
-#include "plugin/pattern_cache.h"
-#include "plugin/text.h"
+#include "core/pattern_cache.h"
+#include "core/text.h"
 
 namespace mirado {
 

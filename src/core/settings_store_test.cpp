@@ -1,5 +1,5 @@
 // The settings file's key scheme and the lookups every command runs.
-#include "plugin/settings_store.h"
+#include "core/settings_store.h"
 
 #include <cstring>
 
@@ -12,7 +12,7 @@ using mirado::testing::TempSettings;
 
 std::string Key(const char* nick) {
   char key[kNameSize];
-  MakeNickKey(key, nick);
+  MakeNickKey(key, sizeof key, nick);
   return key;
 }
 
@@ -23,39 +23,51 @@ TEST(SettingsStore, NickKeyDropsDigitsAndUnderscoresAndUpperCases) {
   EXPECT_EQ("", Key("123_"));
   EXPECT_EQ("[GM]TARO", Key("[GM]Taro"));
   EXPECT_EQ("\x83\x5E\x83\x8D", Key("\x83\x5E\x83\x8D"));  // double-byte characters kept
+  // Trail bytes in a-z, digits or '_' belong to their character: ヂ (83 61)
+  // and ア (83 41) keep keys of their own, ダ (83 5F) keeps both bytes.
+  EXPECT_EQ("\x83\x61", Key("\x83\x61"));
+  EXPECT_NE(Key("\x83\x61"), Key("\x83\x41"));
+  EXPECT_EQ(
+      "\x83\x5F"
+      "A",
+      Key("\x83\x5F"
+          "a_1"));
+  EXPECT_EQ("\x83\x30", Key("\x83\x30"));
+  // A cut never leaves half a character: 255 bytes of nick, then a lead byte.
+  EXPECT_EQ(254u, Key((std::string(254, 'a') + "\x83\x41").c_str()).size());
   EXPECT_EQ(255u, Key(std::string(600, 'a').c_str()).size());
 }
 
 TEST(SettingsStore, SettingsPathIsBesideTheLibrary) {
   TempSettings settings;
   char path[kPathSize] = {};
-  GetSettingsPath(path);
+  GetSettingsPath(path, sizeof path);
   EXPECT_EQ(settings.path(), path);
 }
 
 TEST(SettingsStore, GameModeFromTheStoredCode) {
   TempSettings settings;
-  settings.Write("[GameMode]\r\n#a=dx\r\n#b=nonsense\r\n#c=\x83\x5F\x83\x75\x83\x8B\x83\x4E\x83\x8D\x83\x58\r\n#d=QS\r\n");
+  settings.Write(
+      "[GameMode]\r\n#a=dx\r\n#b=nonsense\r\n#c=\x83\x5F\x83\x75\x83\x8B\x83\x4E\x83\x8D\x83\x58\r\n#d=QS\r\n");
   char name[kNameSize], code[kNameSize];
-  LoadGameMode("#a", name, code);
+  LoadGameMode("#a", name, sizeof name, code, sizeof code);
   EXPECT_STREQ("ダブルクロス", name);
   EXPECT_STREQ("DX", code);
-  LoadGameMode("#b", name, code);
+  LoadGameMode("#b", name, sizeof name, code, sizeof code);
   EXPECT_STREQ("", name);
   EXPECT_STREQ("", code);
-  LoadGameMode("#c", name, code);  // the Japanese name itself
+  LoadGameMode("#c", name, sizeof name, code, sizeof code);  // the Japanese name itself
   EXPECT_STREQ("DX", code);
-  LoadGameMode("#d", name, code);
+  LoadGameMode("#d", name, sizeof name, code, sizeof code);
   EXPECT_STREQ("？？？", name);
   EXPECT_STREQ("QS", code);
-  LoadGameMode("#none", name, code);
+  LoadGameMode("#none", name, sizeof name, code, sizeof code);
   EXPECT_STREQ("", code);
 }
 
 TEST(SettingsStore, CriticalAndFumbleLists) {
   TempSettings settings;
-  settings.Write(
-      "[CriticalValue]\r\nA=10,11\r\nB=1,2,3,4,5,6,7\r\nD=12,,11\r\nE= -3 , x\r\n[FumbleValue]\r\nA=2\r\n");
+  settings.Write("[CriticalValue]\r\nA=10,11\r\nB=1,2,3,4,5,6,7\r\nD=12,,11\r\nE= -3 , x\r\n[FumbleValue]\r\nA=2\r\n");
   int32_t crit[5] = {}, fumble[5] = {}, cc = -1, fc = -1;
   LoadCriticalFumble("A", crit, fumble, &cc, &fc);
   EXPECT_EQ(2, cc);
@@ -82,10 +94,10 @@ TEST(SettingsStore, CharacterNameOrTheNickCutTo255Bytes) {
   TempSettings settings;
   settings.Write("[CharactersName]\r\nHANAKO=" + std::string(300, 'n') + "\r\n");
   char name[kNameSize] = "taro";
-  LoadCharacterName(name);
+  LoadCharacterName(name, sizeof name);
   EXPECT_STREQ("taro", name);
   std::strcpy(name, "Hanako_1");
-  LoadCharacterName(name);
+  LoadCharacterName(name, sizeof name);
   EXPECT_EQ(std::string(255, 'n'), name);
 }
 

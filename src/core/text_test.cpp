@@ -1,9 +1,9 @@
 // Pattern matches, foldings, bounded formatting and the small parsers.
-#include "plugin/text.h"
+#include "core/text.h"
 
 #include <cstring>
 
-#include "plugin/fold_tables.h"
+#include "core/fold_tables.h"
 #include "support/test_support.h"
 
 namespace mirado {

@@ -6,7 +6,7 @@
 #define BOOST_REGEX_USE_WIN32_LOCALE
 #include <boost/regex.hpp>
 
-#include "plugin/pattern_cache.h"
+#include "core/pattern_cache.h"
 
 namespace mirado {
 namespace {

@@ -1,19 +1,19 @@
-#include "plugin/settings_store.h"
+#include "core/settings_store.h"
 
 #include <cstring>
 #include <map>
 #include <mutex>
 
+#include "core/game_mode_table.h"
+#include "core/text.h"
 #include "platform/platform.h"
-#include "plugin/game_mode_table.h"
-#include "plugin/text.h"
 
 namespace SettingsStore {
 namespace {
 
 char g_module_directory[kPathSize] = {};
 
-bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+using mirado::platform::IsLeadByte;
 
 constexpr std::string_view kEscapeMark = "%%";
 
@@ -85,41 +85,53 @@ void SetModuleDirectory(std::string_view directory) {
   mirado::CopyText(g_module_directory, sizeof g_module_directory, directory);
 }
 
-void GetSettingsPath(char* destination) {
+void GetSettingsPath(char* destination, std::size_t size) {
+  if (size == 0) return;
   if (g_module_directory[0] == '\0') SetModuleDirectory(mirado::platform::LoadedModuleDirectory());
   if (g_module_directory[0] == '\0') return;
   // Plain concatenation (cut at the buffer size): this runs several times per
   // chat line, and formatting was a measurable share of a call.
   const std::size_t length = std::strlen(g_module_directory);
-  mirado::CopyText(destination, kPathSize, g_module_directory);
-  if (length + 1 < kPathSize) mirado::CopyText(destination + length, kPathSize - length, "Mirado.ini");
+  mirado::CopyText(destination, size, g_module_directory);
+  if (length + 1 < size) mirado::CopyText(destination + length, size - length, "Mirado.ini");
 }
 
-void MakeNickKey(char* destination, const char* nick) {
+void MakeNickKey(char* destination, std::size_t size, const char* nick) {
+  if (size == 0) return;
   std::size_t n = 0;
-  for (std::size_t i = 0; i < kNameSize && nick[i] != '\0'; ++i) {
+  for (std::size_t i = 0; i < kNameSize && nick[i] != '\0';) {
     const char c = nick[i];
+    if (IsLeadByte(static_cast<unsigned char>(c)) && i + 1 < kNameSize && nick[i + 1] != '\0') {
+      if (n + 2 >= size) break;
+      destination[n++] = c;
+      destination[n++] = nick[i + 1];
+      i += 2;
+      continue;
+    }
+    ++i;
     if ((c >= '0' && c <= '9') || c == '_') continue;
-    if (n + 1 >= kNameSize) break;
+    if (n + 1 >= size) break;
     destination[n++] = (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
   }
   destination[n] = '\0';
 }
 
-void LoadCharacterName(char* name) {
+void LoadCharacterName(char* name, std::size_t size) {
+  if (size == 0) return;
   char key[kNameSize];
   char path[kPathSize] = {};
-  MakeNickKey(key, name);
-  GetSettingsPath(path);
+  MakeNickKey(key, sizeof key, name);
+  GetSettingsPath(path, sizeof path);
   const std::string nick(name);
-  mirado::CopyText(name, kNameSize, ReadString(path, "CharactersName", key, nick, kNameSize));
+  mirado::CopyText(name, size, ReadString(path, "CharactersName", key, nick, kNameSize));
 }
 
-void LoadGameMode(const char* target, char* name, char* code) {
+void LoadGameMode(const char* target, char* name, std::size_t name_size, char* code, std::size_t code_size) {
+  if (name_size == 0 || code_size == 0) return;
   name[0] = '\0';
   code[0] = '\0';
   char path[kPathSize] = {};
-  GetSettingsPath(path);
+  GetSettingsPath(path, sizeof path);
   const std::string stored = ReadString(path, "GameMode", target, "", kNameSize);
   if (stored.empty()) return;
   // The search is a pure function of the stored text and the constant table,
@@ -148,8 +160,8 @@ void LoadGameMode(const char* target, char* name, char* code) {
     (*known)[stored] = row;
   }
   if (row < 0) return;
-  mirado::CopyText(name, kNameSize, kGameModeTable[row].name);
-  mirado::CopyText(code, kNameSize, kGameModeTable[row].code);
+  mirado::CopyText(name, name_size, kGameModeTable[row].name);
+  mirado::CopyText(code, code_size, kGameModeTable[row].code);
 }
 
 namespace {
@@ -174,7 +186,7 @@ int32_t SplitValues(const std::string& text, int32_t* values) {
 void LoadCriticalFumble(const char* key, int32_t* critical, int32_t* fumble, int32_t* critical_count,
                         int32_t* fumble_count) {
   char path[kPathSize] = {};
-  GetSettingsPath(path);
+  GetSettingsPath(path, sizeof path);
   *critical_count = SplitValues(ReadString(path, "CriticalValue", key, "", kNameSize), critical);
   *fumble_count = SplitValues(ReadString(path, "FumbleValue", key, "", kNameSize), fumble);
 }

@@ -1,8 +1,8 @@
 // Text helpers shared by every command: whole-text pattern matches, the
 // foldings of Japanese text, code page 932 <-> UTF-16, bounded formatting and
 // small parsers. Narrow text is code page 932 bytes; wide text is UTF-16.
-#ifndef MIRADO_PLUGIN_TEXT_H_
-#define MIRADO_PLUGIN_TEXT_H_
+#ifndef MIRADO_CORE_TEXT_H_
+#define MIRADO_CORE_TEXT_H_
 
 #include <cstddef>
 #include <cstdint>
@@ -83,4 +83,4 @@ bool IsPrintableAscii(const char* text);
 
 }  // namespace mirado
 
-#endif  // MIRADO_PLUGIN_TEXT_H_
+#endif  // MIRADO_CORE_TEXT_H_
