@@ -191,6 +191,8 @@ void LoadCriticalFumble(const char* key, int32_t* critical, int32_t* fumble, int
   *fumble_count = SplitValues(ReadString(path, "FumbleValue", key, "", kNameSize), fumble);
 }
 
+const char* WriteFailureMessage() { return kSaveFailedMessage; }
+
 std::string ReadString(const char* path, std::string_view section, std::string_view key, std::string_view def,
                        std::size_t size) {
   return mirado::platform::ProfileGetString(Path(path), EscapeName(section, true), EscapeName(key, false), def, size);

@@ -54,6 +54,9 @@ void LoadCriticalFumble(const char* key, int32_t* critical, int32_t* fumble, int
 // (a read-only folder, a full disk, a path too long for the system): nothing
 // the command meant to store was stored, and it claims nothing else.
 inline constexpr const char* kSaveFailedMessage = "設定を保存できませんでした。変更は記録されていません。";
+// The answer to give after a write returned false: kSaveFailedMessage, or a
+// more precise text when the store knows why (the file is full, say).
+const char* WriteFailureMessage();
 
 // ---- Escaped access to the file at `path` -----------------------------------
 std::string ReadString(const char* path, std::string_view section, std::string_view key, std::string_view def,
