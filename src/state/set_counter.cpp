@@ -1,0 +1,7 @@
+#include "state/state.h"
+
+namespace BotCommand {
+
+void SetCounter::Execute() {}
+
+}  // namespace BotCommand
