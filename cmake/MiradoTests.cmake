@@ -37,7 +37,8 @@ foreach(subsystem IN LISTS MIRADO_SUBSYSTEMS)
   list(FILTER tests EXCLUDE REGEX "-${MIRADO_OTHER_OS}_test\\.cpp$")
   if(tests)
     mirado_add_test(${subsystem}_tests SOURCES ${tests}
-      ARGS --data=${CMAKE_SOURCE_DIR}/src/platform/testdata)
+      ARGS --data=${CMAKE_SOURCE_DIR}/src/platform/testdata
+      --rating-table=${CMAKE_SOURCE_DIR}/src/dice/data/rating-table.txt)
   endif()
 endforeach()
 

@@ -4,7 +4,7 @@
 // tables agree at both ends); damage ratings 0 to 30 climb evenly from a bare
 // scratch (only a 12 wounds) to one wound point per step of the sum. Every
 // row is non-decreasing along the sums, and every column down the ratings.
-#include "dice/rules_first_set.h"
+#include "dice/rule_data.h"
 
 namespace Dice {
 

@@ -14,7 +14,9 @@ namespace Dice {
 constexpr std::size_t kTextSize = 1024;
 constexpr int kTokenCount = 128;
 
-// Token types.
+// Token types. Types from kFirstKeyword up are roll keywords: each is one row
+// of the keyword registry (keyword_registry.cpp), which gives its words,
+// written form, operands and rule.
 enum TokenType : int32_t {
   kEnd = 0,
   kNumber = 1,
@@ -30,11 +32,55 @@ enum TokenType : int32_t {
   kCriticalValue = 200,
   kFumbleValue = 201,
   kFirstKeyword = 300,
-  kPlainDice = 300,
-  kDoubleCross = 400,
-  kErosionRoll = 402,
-  kRating = 409,
-  kRetypedR = 410,
+  // Generic keywords.
+  kPlainDice = 300,   // "D"
+  kOrderedD66 = 302,  // "DF"
+  kBitAnd = 303,      // "AND"
+  kBitOr = 304,       // "OR"
+  kBitNot = 305,      // "NOT"
+  kBitXor = 306,      // "XOR"
+  kBitNand = 307,     // "NAND"
+  kBitNor = 308,      // "NOR"
+  // Game-system keywords.
+  kDoubleCross = 400,        // "DX", and "R" after a number
+  kDoubleCrossFumble = 401,  // "DXF"
+  kErosionRoll = 402,        // "RC"
+  kTwoD6Critical = 403,      // "SF"
+  kTwoD6PlusTen = 404,       // "NW", "SFM"
+  kHitMultiplier = 405,      // "MF"
+  kExplodingCount = 406,     // "SRSE"
+  kHitCount = 407,           // "SR"
+  kHitCountReroll = 408,     // "SRE"
+  kRating = 409,             // "SW", and "R" without a number before it
+  kRetypedR = 410,           // "R": retyped to kDoubleCross or kRating before the rules run
+  kCountUnder = 411,         // "AN"
+  kCountOverLuck = 412,      // "GE"
+  kPercentileCheck = 413,    // "GD"
+  kDamageRoll = 414,         // "DH"
+  kTenPlusSix = 415,         // "BAN"
+  kTenPlusSixChain = 416,    // "BAND", "VAN"
+  kMaximumCount = 417,       // "AR", "ARA"
+  kDieTimesFactor = 418,     // "MD"
+  kLadder = 419,             // "CW"
+  kD36Scale = 420,           // "GDS"
+  kD36ScalePlain = 421,      // "GDSP"
+  kSwap = 422,               // "SWAP": smaller digit first
+  kSwapLargerFirst = 423,    // "RSWAP"
+  kKeepThree = 424,          // "DB", "DBZ"
+  kDoubleTrigger = 425,      // "EBR"
+  kNechronica = 426,         // "NC", "NCR"
+  kNechronicaAttack = 427,   // "NA", "NCA", "NCRA"
+  kSetCount = 428,           // "BRK"
+  kSetCountLocations = 429,  // "BRKA"
+  kHitOrMiss = 430,          // "TMHS"
+  kPercentileDoubles = 431,  // "AE"
+  kDoubles2D6 = 432,         // "BELF"
+  kRabbit = 433,             // "RHD"
+  kGradedPercentile = 434,   // "PH"
+  kAccident = 500,           // "PAG"
+  kTopThree = 501,           // "PAO"
+  kTopThreeExtraDice = 502,  // "PAOA"
+  kDescending = 503,         // "HANA"
 };
 
 struct RollToken {
@@ -87,7 +133,7 @@ void Render(const TokenList& list, RenderMode mode, char* out);
 // false on an evaluation error.
 bool Evaluate(const TokenList& list, Fraction* result);
 
-// Keyword vocabulary and written forms.
+// Keyword vocabulary and written forms, from the keyword registry.
 int32_t KeywordType(const char* word);  // 0 when the word is no keyword
 const char* WrittenForm(int32_t type);  // null when the type has none
 
@@ -110,7 +156,7 @@ struct RuleInput {
 };
 
 // True for the keywords whose roll raises the speaker's erosion rate ("RC").
-inline bool RaisesErosion(int32_t type) { return type == kErosionRoll; }
+bool RaisesErosion(int32_t type);
 
 // Runs the rule of `type`. Returns 0 and fills `result`, or nonzero when the
 // rule refuses (the roll is then abandoned without an answer).

@@ -8,6 +8,7 @@
 #include <random>
 #include <string>
 
+#include "dice/rules.h"
 #include "support/test_support.h"
 
 namespace Dice {
@@ -35,11 +36,6 @@ class Generator {
   }
 
  private:
-  static constexpr const char* kKeywords[] = {
-      "D",    "DF",   "AND",  "OR",   "NOT",  "XOR",  "NAND",  "NOR", "DX",  "DXF", "RC",   "SF",   "NW",  "SFM",
-      "MF",   "SRSE", "SR",   "SRE",  "SW",   "R",    "AN",    "GE",  "GD",  "DH",  "BAN",  "BAND", "VAN", "AR",
-      "ARA",  "MD",   "CW",   "GDS",  "GDSP", "SWAP", "RSWAP", "DB",  "DBZ", "EBR", "NC",   "NCR",  "NA",  "NCA",
-      "NCRA", "BRK",  "BRKA", "TMHS", "AE",   "BELF", "RHD",   "PH",  "PAG", "PAO", "PAOA", "HANA"};
   static constexpr const char* kOperators[] = {"+", "-", "*", "/", "%", "^"};
   static constexpr const char* kComparisons[] = {">=", "<=", "=", "==", "!=", "<>", "<", ">", "=>", "=<"};
   static constexpr const char* kNumbers[] = {"0",  "1",  "2",   "3",   "5",    "6",    "8",  "10",  "12",         "20",
@@ -50,6 +46,14 @@ class Generator {
   std::string Pick(const char* const (&items)[N]) {
     return items[Below(static_cast<int>(N))];
   }
+  // Any word of any keyword of the registry.
+  std::string Keyword() {
+    for (;;) {
+      const KeywordEntry& row = kKeywordRegistry[Below(static_cast<int>(kKeywordRegistrySize))];
+      const char* word = row.words[Below(3)];
+      if (word != nullptr) return word;
+    }
+  }
   int Below(int n) { return static_cast<int>(random_() % static_cast<uint32_t>(n)); }
   std::string Number() { return Pick(kNumbers); }
 
@@ -57,9 +61,9 @@ class Generator {
     switch (Below(depth < 2 ? 6 : 5)) {
       case 0: return Number();
       case 1: return Number() + "D" + Number();
-      case 2: return Number() + Pick(kKeywords) + (Below(2) == 0 ? Number() : "");
-      case 3: return Pick(kKeywords) + Number();
-      case 4: return Pick(kKeywords);
+      case 2: return Number() + Keyword() + (Below(2) == 0 ? Number() : "");
+      case 3: return Keyword() + Number();
+      case 4: return Keyword();
       default: return "(" + Term(depth + 1) + Pick(kOperators) + Term(depth + 1) + ")";
     }
   }

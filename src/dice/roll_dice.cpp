@@ -209,8 +209,8 @@ bool RollDice::ApplyCounter(const Outcome& out, const std::string& channel, bool
     *line = note;
     mirado::FormatText(stored, sizeof stored, "%d", new_value);
   } else {
-    const int32_t a = Dice::RollDie(10);
-    const int32_t b = Dice::RollDie(10);
+    const int32_t a = Dice::DrawDie(10);
+    const int32_t b = Dice::DrawDie(10);
     const int32_t new_value = static_cast<int32_t>(static_cast<uint32_t>(old_value) + static_cast<uint32_t>(a + b));
     mirado::FormatText(stored, sizeof stored, "%d", new_value);
     mirado::FormatToString(*second_line, kLineSize, "侵蝕率が[%d,%d:%d]上昇しました（%d％→%d％）", a, b, a + b,

@@ -6,7 +6,7 @@
 // A count of 0 or less rolls nothing; more than kMaxDice dice are refused.
 // The score is summed in 64 bits and saturated to 32 bits (a huge bonus).
 #include "core/text.h"
-#include "dice/rules_second_set.h"
+#include "dice/rules.h"
 
 namespace Dice {
 
@@ -19,8 +19,8 @@ int RuleAccident(RuleResult& result, int32_t, const RuleInput& input) {
   int64_t score = 0;
   int32_t accidents = 0;
   for (int32_t i = 0; i < count; ++i) {
-    const int32_t die = SecondSet::RollZeroBasedD10() + 1;
-    SecondSet::AppendListed(list, i > 0 ? ',' : '\0', die);
+    const int32_t die = DrawZeroBased(10) + 1;
+    AppendListed(list, i > 0 ? ',' : '\0', die);
     if (die == 10) {
       score += bonus;
     } else if (die == 1) {
@@ -29,7 +29,7 @@ int RuleAccident(RuleResult& result, int32_t, const RuleInput& input) {
       ++score;
     }
   }
-  result.value = SecondSet::Saturate(score);
+  result.value = Saturate(score);
   if (accidents > 0) {
     mirado::FormatText(result.text, kTextSize, "[%s:%d]<アクシデント:%d>", list.c_str(), result.value, accidents);
   } else {

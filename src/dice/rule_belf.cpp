@@ -1,13 +1,13 @@
 // 2D6 with doubles ("BELF"): two six-sided dice; doubles of 2 or more are
 // marked with their face, a double 1 is a fumble.
 #include "core/text.h"
-#include "dice/rules_second_set.h"
+#include "dice/rules.h"
 
 namespace Dice {
 
 int RuleDoubles2D6(RuleResult& result, int32_t, const RuleInput&) {
-  const int32_t a = RollDie(6);
-  const int32_t b = RollDie(6);
+  const int32_t a = DrawDie(6);
+  const int32_t b = DrawDie(6);
   char mark[64] = "";
   if (a == b && a >= 2) {
     mirado::FormatText(mark, sizeof mark, "<%dゾロ>", a);

@@ -1,7 +1,7 @@
 // "GDS" and "GDSP": two six-sided dice read as one roll on the scale 11..16,
 // 21..26, ..., 61..66 (first die 6 times, second once, plus the modifier "@"),
 // never below 11; "GDSP" marks doubles as critical.
-#include "dice/rules_first_set.h"
+#include "dice/rules.h"
 
 namespace Dice {
 
@@ -15,8 +15,8 @@ int RuleD36Scale(RuleResult& result, int32_t type, const RuleInput& input) {
   AppendFormatted(text, "[%d,%d", x + 1, y + 1);
   if (modifier > 0) AppendFormatted(text, "(+%d)", modifier);
   if (modifier < 0) AppendFormatted(text, "(%d)", modifier);
-  AppendText(text, type == 421 && x == y ? "]<クリティカル>" : "]");
-  result.value = SaturateToInt32(value < 11 ? 11 : value);
+  AppendText(text, type == kD36ScalePlain && x == y ? "]<クリティカル>" : "]");
+  result.value = Saturate(value < 11 ? 11 : value);
   SetText(result, text);
   return 0;
 }

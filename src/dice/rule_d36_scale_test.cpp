@@ -4,7 +4,7 @@
 //   seed 0: 3 4    seed 28: 6 6    seed 139: 1 1
 #include <gtest/gtest.h>
 
-#include "dice/rules_first_set.h"
+#include "dice/rules.h"
 #include "dice/rules_testing.h"
 
 namespace Dice {
@@ -38,8 +38,8 @@ TEST(D36ScaleRule, DoublesAreCriticalForGdspOnly) {
 TEST(D36ScaleRule, Operands) {
   EXPECT_TRUE(testing::RollLines(0, "2GDS").empty());
   EXPECT_TRUE(testing::RollLines(0, "GDS2").empty());
-  EXPECT_TRUE(testing::RefusesCleanly(420, {.before = 2}));
-  EXPECT_TRUE(testing::RefusesCleanly(421, {.after = 2}));
+  EXPECT_TRUE(testing::RefusesCleanly(kD36Scale, {.before = 2}));
+  EXPECT_TRUE(testing::RefusesCleanly(kD36ScalePlain, {.after = 2}));
 }
 
 }  // namespace

@@ -5,7 +5,8 @@
 // The rating decides the number of rolls: more than kMaxRolls rolls (a rating
 // above 30000, i.e. more than kMaxDice dice) are refused like any other dice
 // count beyond the limit.
-#include "dice/rules_first_set.h"
+#include "dice/rule_data.h"
+#include "dice/rules.h"
 
 namespace Dice {
 namespace {
@@ -36,7 +37,7 @@ int RuleDamageTable(RuleResult& result, int32_t, const RuleInput& input) {
     rating -= kRowsPerRoll;
   } while (rating > 0);
   AppendText(text, WoundMark(total));
-  result.value = SaturateToInt32(total);
+  result.value = Saturate(total);
   SetText(result, text);
   return 0;
 }

@@ -8,7 +8,7 @@
 //   seed 9: 5,5 1,6    seed 139: 1,1 1,3    seed 1968: 6,6 6,6 5,1
 #include <gtest/gtest.h>
 
-#include "dice/rules_first_set.h"
+#include "dice/rules.h"
 #include "dice/rules_testing.h"
 
 namespace Dice {
@@ -19,7 +19,7 @@ using testing::RollLine;
 using testing::RollRule;
 
 std::string Text(uint32_t seed, int32_t rating) {
-  const Outcome outcome = RollRule(seed, 414, {.after = rating});
+  const Outcome outcome = RollRule(seed, kDamageRoll, {.after = rating});
   EXPECT_EQ(outcome.code, 0);
   return outcome.text + "=" + std::to_string(outcome.value);
 }
@@ -57,13 +57,13 @@ uint32_t AlwaysSix() { return 5; }
 TEST(DamageTableRule, OperandsAndTheBoundOnTheRating) {
   EXPECT_TRUE(testing::RollLines(9, "DH").empty());
   EXPECT_TRUE(testing::RollLines(9, "2DH30").empty());
-  EXPECT_TRUE(testing::RefusesCleanly(414, {}));
-  EXPECT_TRUE(testing::RefusesCleanly(414, {.before = 2, .after = 30}));
+  EXPECT_TRUE(testing::RefusesCleanly(kDamageRoll, {}));
+  EXPECT_TRUE(testing::RefusesCleanly(kDamageRoll, {.before = 2, .after = 30}));
   // 500 rolls (1000 dice) at most: a rating of 30000 at most.
-  EXPECT_TRUE(testing::RefusesCleanly(414, {.after = 30001}));
-  EXPECT_TRUE(testing::RefusesCleanly(414, {.after = INT32_MAX}));
+  EXPECT_TRUE(testing::RefusesCleanly(kDamageRoll, {.after = 30001}));
+  EXPECT_TRUE(testing::RefusesCleanly(kDamageRoll, {.after = INT32_MAX}));
   ScopedDrawForTesting forced(AlwaysSix);
-  const Outcome outcome = RollRule(0, 414, {.after = 30000});
+  const Outcome outcome = RollRule(0, kDamageRoll, {.after = 30000});
   EXPECT_EQ(outcome.code, 0);
   EXPECT_EQ(outcome.value, 500 * 15);
   EXPECT_EQ(outcome.text.size(), kTextSize - 1);

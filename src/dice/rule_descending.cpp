@@ -5,7 +5,7 @@
 // Steps are the number after the keyword, capped at 5 (no number: none). A
 // negative number of steps rolls no dice; the value is then 9999.
 #include "core/text.h"
-#include "dice/rules_second_set.h"
+#include "dice/rules.h"
 
 namespace Dice {
 namespace {
@@ -23,12 +23,12 @@ int RuleDescending(RuleResult& result, int32_t, const RuleInput& input) {
   std::vector<int32_t> dice;
   int32_t lowest = kNoDice;
   for (int32_t i = 0; i <= steps; ++i) {
-    const int32_t die = RollDie(kFaces[i]);
+    const int32_t die = DrawDie(kFaces[i]);
     dice.push_back(die);
     if (die < lowest) lowest = die;
   }
   std::string list;
-  SecondSet::AppendList(list, dice);
+  AppendList(list, dice);
   result.value = lowest;
   mirado::FormatText(result.text, kTextSize, lowest <= target ? "[%s:%d]<自動成功>" : "[%s:%d]", list.c_str(), lowest);
   return 0;

@@ -6,7 +6,7 @@
 // "[:達成0/未達成0]<絶対失敗>" (no success was made); "AR" shows "[]<MAX:0個>"
 // and 0 (with no die there is neither a maximum nor an all-ones fumble).
 // Counts above kMaxDice are refused.
-#include "dice/rules_first_set.h"
+#include "dice/rules.h"
 
 namespace Dice {
 
@@ -76,7 +76,7 @@ int RuleMaximumCount(RuleResult& result, int32_t, const RuleInput& input) {
   } else {
     AppendFormatted(text, "]<MAX:%d個/ファンブル>", maxima);
   }
-  result.value = SaturateToInt32(sum);
+  result.value = Saturate(sum);
   SetText(result, text);
   return 0;
 }

@@ -10,7 +10,7 @@
 //   ten faces:  seed 28:  8 10 4 9 9
 #include <gtest/gtest.h>
 
-#include "dice/rules_first_set.h"
+#include "dice/rules.h"
 #include "dice/rules_testing.h"
 
 namespace Dice {
@@ -25,16 +25,16 @@ TEST(CountUnderRule, CountsDiceNotAboveTheValue) {
   EXPECT_EQ(RollLine(1, "5AN1"), "NOTICE #trpg :taro -> 5ANG1 = [2,6,1,3,2] = 1");
   EXPECT_EQ(RollLine(1, "5AN6"), "NOTICE #trpg :taro -> 5ANG6 = [2,6,1,3,2] = 5");
   EXPECT_EQ(RollLine(1, "5AN0"), "NOTICE #trpg :taro -> 5ANG0 = [2,6,1,3,2] = 0");
-  EXPECT_EQ(RollRule(1, 411, {.before = 5, .after = -4}).value, 0);
+  EXPECT_EQ(RollRule(1, kCountUnder, {.before = 5, .after = -4}).value, 0);
   EXPECT_EQ(RollLine(1, "0AN3"), "NOTICE #trpg :taro -> 0ANG3 = [] = 0");
 }
 
 TEST(CountUnderRule, Operands) {
   EXPECT_TRUE(testing::RollLines(1, "5AN").empty());
   EXPECT_TRUE(testing::RollLines(1, "AN3").empty());
-  EXPECT_TRUE(testing::RefusesCleanly(411, {.before = 5}));
-  EXPECT_TRUE(testing::RefusesCleanly(411, {.after = 3}));
-  EXPECT_TRUE(testing::RefusesCleanly(411, {.before = kMaxDice + 1, .after = 3}));
+  EXPECT_TRUE(testing::RefusesCleanly(kCountUnder, {.before = 5}));
+  EXPECT_TRUE(testing::RefusesCleanly(kCountUnder, {.after = 3}));
+  EXPECT_TRUE(testing::RefusesCleanly(kCountUnder, {.before = kMaxDice + 1, .after = 3}));
 }
 
 TEST(CountOverLuckRule, AllEqualSuccessesCountDouble) {
@@ -52,14 +52,14 @@ TEST(CountOverLuckRule, AllEqualSuccessesCountDouble) {
 TEST(CountOverLuckRule, TargetAndCount) {
   // A target of 0 is kept (every die succeeds); a negative one is 4.
   EXPECT_EQ(RollLine(135, "3GE0"), "NOTICE #trpg :taro -> 3GEH0 = [2,2,2:達成6/未達成0]<幸運の助け> = 6");
-  EXPECT_EQ(RollRule(135, 412, {.before = 3, .after = -1}).text, "[2,2,2:達成0/未達成3]<絶対失敗>");
+  EXPECT_EQ(RollRule(135, kCountOverLuck, {.before = 3, .after = -1}).text, "[2,2,2:達成0/未達成3]<絶対失敗>");
   // No dice: no success; a negative count (only a rule result can give one)
   // is shown as no dice rather than as a negative number of misses.
   EXPECT_EQ(RollLine(135, "0GE"), "NOTICE #trpg :taro -> 0GEH = [:達成0/未達成0]<絶対失敗> = 0");
-  EXPECT_EQ(RollRule(135, 412, {.before = -2}).text, "[:達成0/未達成0]<絶対失敗>");
+  EXPECT_EQ(RollRule(135, kCountOverLuck, {.before = -2}).text, "[:達成0/未達成0]<絶対失敗>");
   EXPECT_TRUE(testing::RollLines(135, "GE4").empty());
-  EXPECT_TRUE(testing::RefusesCleanly(412, {.after = 4}));
-  EXPECT_TRUE(testing::RefusesCleanly(412, {.before = kMaxDice + 1}));
+  EXPECT_TRUE(testing::RefusesCleanly(kCountOverLuck, {.after = 4}));
+  EXPECT_TRUE(testing::RefusesCleanly(kCountOverLuck, {.before = kMaxDice + 1}));
 }
 
 TEST(MaximumCountRule, Marks) {
@@ -71,7 +71,7 @@ TEST(MaximumCountRule, Marks) {
   EXPECT_EQ(RollLine(1, "3AR@0"), "NOTICE #trpg :taro -> 3D@0 = [2,6,1]<MAX:1個> = 9");  // 0: the default 2
   // All ones: a sum not above the count.
   EXPECT_EQ(RollLine(139, "2AR"), "NOTICE #trpg :taro -> 2D = [1,1]<MAX:0個/ファンブル> = 2");
-  EXPECT_EQ(RollRule(139, 417, {.before = 1, .after = 1}).text, "[1]<MAX:1個/ファンブル>");
+  EXPECT_EQ(RollRule(139, kMaximumCount, {.before = 1, .after = 1}).text, "[1]<MAX:1個/ファンブル>");
   EXPECT_EQ(RollLine(28, "3AR10"), "NOTICE #trpg :taro -> 3D10 = [8,10,4]<MAX:1個> = 22");
   EXPECT_EQ(RollLine(28, "0AR"), "NOTICE #trpg :taro -> 0D = []<MAX:0個> = 0");
 }
@@ -79,10 +79,10 @@ TEST(MaximumCountRule, Marks) {
 TEST(MaximumCountRule, Operands) {
   EXPECT_TRUE(testing::RollLines(28, "3AR0").empty());
   EXPECT_TRUE(testing::RollLines(28, "AR6").empty());
-  EXPECT_TRUE(testing::RefusesCleanly(417, {.before = 3, .after = 0}));
-  EXPECT_TRUE(testing::RefusesCleanly(417, {.before = 3, .after = -6}));
-  EXPECT_TRUE(testing::RefusesCleanly(417, {.before = kMaxDice + 1}));
-  const Outcome outcome = RollRule(28, 417, {.before = kMaxDice});
+  EXPECT_TRUE(testing::RefusesCleanly(kMaximumCount, {.before = 3, .after = 0}));
+  EXPECT_TRUE(testing::RefusesCleanly(kMaximumCount, {.before = 3, .after = -6}));
+  EXPECT_TRUE(testing::RefusesCleanly(kMaximumCount, {.before = kMaxDice + 1}));
+  const Outcome outcome = RollRule(28, kMaximumCount, {.before = kMaxDice});
   EXPECT_EQ(outcome.code, 0);
   EXPECT_EQ(outcome.text.size(), kTextSize - 1);
 }

@@ -1,7 +1,7 @@
 // "MD": one six-sided die times a factor, shown as "[die]*factor". The
 // product wraps in 32 bits like every product of the roll arithmetic.
 #include "core/text.h"
-#include "dice/rules_first_set.h"
+#include "dice/rules.h"
 
 namespace Dice {
 

@@ -12,7 +12,7 @@
 // (30DX2 rolls 300 dice on average), and keeps an expression full of such
 // rolls within a few milliseconds. The total saturates at the largest 32-bit
 // value (a chain of dice with a billion faces could pass it).
-#include "dice/rules_first_set.h"
+#include "dice/rules.h"
 
 namespace Dice {
 namespace {
@@ -22,7 +22,7 @@ constexpr int64_t kMaxChainDice = 2 * static_cast<int64_t>(kMaxDice);
 }  // namespace
 
 int RuleDoubleCross(RuleResult& result, int32_t type, const RuleInput& input) {
-  const bool free_faces = type == 401;
+  const bool free_faces = type == kDoubleCrossFumble;
   int32_t faces = 10;
   if (free_faces && input.has_after) {
     if (input.after <= 0) return 1;
@@ -69,7 +69,7 @@ int RuleDoubleCross(RuleResult& result, int32_t type, const RuleInput& input) {
     AppendText(text, "<自動成功>");
     total = 0;
   }
-  result.value = SaturateToInt32(total);
+  result.value = Saturate(total);
   SetText(result, text);
   return 0;
 }

@@ -7,7 +7,7 @@
 #include <cstring>
 
 #include "core/random_source.h"
-#include "dice/rules_first_set.h"
+#include "dice/rules.h"
 #include "dice/rules_testing.h"
 #include "support/test_support.h"
 

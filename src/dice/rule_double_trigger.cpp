@@ -12,7 +12,7 @@
 // standard deviation of about 43, it lies over ten deviations away), and it
 // keeps a line full of such rolls within a few milliseconds. A count of 0 or less rolls nothing (value 0, empty
 // detail); more than kMaxDice dice are refused.
-#include "dice/rules_second_set.h"
+#include "dice/rules.h"
 
 namespace Dice {
 namespace {
@@ -31,8 +31,8 @@ int RuleDoubleTrigger(RuleResult& result, int32_t, const RuleInput& input) {
     rolled += count;
     int32_t ones = 0;
     for (int32_t i = 0; i < count; ++i) {
-      const int32_t die = RollDie(6);
-      SecondSet::AppendListed(text, i == 0 ? '[' : ',', die);
+      const int32_t die = DrawDie(6);
+      AppendListed(text, i == 0 ? '[' : ',', die);
       if (die == 1) ++ones;
     }
     AppendText(text, "]");
@@ -42,7 +42,7 @@ int RuleDoubleTrigger(RuleResult& result, int32_t, const RuleInput& input) {
   }
   if (triggers >= 2) {
     AppendText(text, "<ダブルトリガーx");
-    SecondSet::AppendInt(text, triggers);
+    AppendInt(text, triggers);
     AppendText(text, ">");
   } else if (triggers == 1) {
     AppendText(text, "<ダブルトリガー>");

@@ -8,13 +8,11 @@
 // each row past it adds 10 percent. Rows and chance are reckoned in 64 bits;
 // a chance beyond 32 bits is shown as the largest 32-bit number.
 #include "core/text.h"
-#include "dice/rules_second_set.h"
+#include "dice/rule_data.h"
+#include "dice/rules.h"
 
 namespace Dice {
 namespace {
-
-using SecondSet::kChanceRowCount;
-using SecondSet::kChanceTable;
 
 int64_t ChanceRowOf(int64_t difference) {
   for (int i = 0; i < kChanceRowCount; ++i) {
@@ -45,10 +43,9 @@ int RuleGradedPercentile(RuleResult& result, int32_t, const RuleInput& input) {
   int64_t row = ChanceRowOf(difference);
   if (input.critical_count > 0) row += input.critical[0];
   const int64_t chance = ChanceOf(row);
-  const int32_t rolled = RollDie(100);
+  const int32_t rolled = DrawDie(100);
   result.value = rolled;
-  mirado::FormatText(result.text, kTextSize, "[%02d%%%%:%02d]%s", SecondSet::Saturate(chance), rolled,
-                     Grade(rolled, chance));
+  mirado::FormatText(result.text, kTextSize, "[%02d%%%%:%02d]%s", Saturate(chance), rolled, Grade(rolled, chance));
   return 0;
 }
 

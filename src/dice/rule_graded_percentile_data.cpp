@@ -1,8 +1,8 @@
 // The chance table of the graded percentile ("PH"): upper bound of the
 // difference between the two ratings, chance in percent.
-#include "dice/rules_second_set.h"
+#include "dice/rule_data.h"
 
-namespace Dice::SecondSet {
+namespace Dice {
 
 const ChanceRow kChanceTable[kChanceRowCount] = {
     {-60, 5}, {-50, 10}, {-40, 15}, {-30, 20}, {-20, 25}, {-14, 30}, {-9, 35},  {-6, 40}, {-5, 45},
@@ -10,4 +10,4 @@ const ChanceRow kChanceTable[kChanceRowCount] = {
     {12, 95}, {20, 100}, {30, 105}, {40, 110}, {50, 115}, {60, 120}, {70, 125},
 };
 
-}  // namespace Dice::SecondSet
+}  // namespace Dice

@@ -23,7 +23,7 @@ TEST(RuleHelpers, TextsStopAt1023BytesOnACharacterBoundary) {
   AppendText(kana, "\x82\xA0\x82\xA2");  // the first character fits, the second does not
   EXPECT_EQ(std::string(1020, 'a') + "\x82\xA0", kana);
   std::string number(1020, 'a');
-  AppendNumber(number, -12345);
+  AppendInt(number, -12345);
   EXPECT_EQ(std::string(1020, 'a') + "-12", number);
 }
 

@@ -7,7 +7,7 @@
 // of 1/6 per die; a die explodes at most kMaxExplosions times and "SRE" rolls
 // at most kMaxGroups groups (either limit is reached with a chance below
 // 1e-70), so a call stays bounded by its dice count.
-#include "dice/rules_first_set.h"
+#include "dice/rules.h"
 
 namespace Dice {
 namespace {
@@ -60,7 +60,7 @@ int RuleHitCount(RuleResult& result, int32_t type, const RuleInput& input) {
       if (die == 6) ++sixes;
     }
     AppendText(text, "]");
-    count = type == 408 ? sixes : 0;
+    count = type == kHitCountReroll ? sixes : 0;
   }
   if (hits > 0) AppendFormatted(text, "<純ヒット:%d>", hits - threshold);
   result.value = hits;

@@ -9,7 +9,7 @@
 
 #include <string>
 
-#include "dice/rules_first_set.h"
+#include "dice/rules.h"
 #include "dice/rules_testing.h"
 
 namespace Dice {
@@ -33,11 +33,11 @@ TEST(ExplodingCountRule, SixesExplodeAndTotalsCountAtTheTarget) {
 
 TEST(ExplodingCountRule, OperandsAndCounts) {
   EXPECT_EQ(RollLine(28, "0SRSE"), "NOTICE #trpg :taro -> 0SR2e = [] = 0");
-  EXPECT_EQ(RollRule(28, 406, {.before = -2}).text, "[]");
+  EXPECT_EQ(RollRule(28, kExplodingCount, {.before = -2}).text, "[]");
   EXPECT_TRUE(testing::RollLines(28, "SRSE4").empty());
-  EXPECT_TRUE(testing::RefusesCleanly(406, {.after = 4}));
-  EXPECT_TRUE(testing::RefusesCleanly(406, {.before = kMaxDice + 1}));
-  EXPECT_EQ(RollRule(28, 406, {.before = kMaxDice}).code, 0);
+  EXPECT_TRUE(testing::RefusesCleanly(kExplodingCount, {.after = 4}));
+  EXPECT_TRUE(testing::RefusesCleanly(kExplodingCount, {.before = kMaxDice + 1}));
+  EXPECT_EQ(RollRule(28, kExplodingCount, {.before = kMaxDice}).code, 0);
 }
 
 TEST(HitCountRule, HitsAndNetHitsOverTheThreshold) {
@@ -46,9 +46,9 @@ TEST(HitCountRule, HitsAndNetHitsOverTheThreshold) {
   EXPECT_EQ(RollLine(1, "7SR2"), "NOTICE #trpg :taro -> 7SR4e2 = [2,6,1,3,2,2,6]<純ヒット:0> = 2");
   EXPECT_EQ(RollLine(1, "7SR3"), "NOTICE #trpg :taro -> 7SR4e3 = [2,6,1,3,2,2,6]<純ヒット:-1> = 2");
   // A threshold of 0 is 1; "@" above 0 wins over the number after.
-  EXPECT_EQ(RollRule(1, 407, {.before = 7, .after = 0}).text, "[2,6,1,3,2,2,6]<純ヒット:1>");
-  EXPECT_EQ(RollRule(1, 407, {.before = 7, .after = 3, .critical = {2}}).text, "[2,6,1,3,2,2,6]<純ヒット:0>");
-  EXPECT_EQ(RollRule(1, 407, {.before = 7, .after = 3, .critical = {0}}).text, "[2,6,1,3,2,2,6]<純ヒット:-1>");
+  EXPECT_EQ(RollRule(1, kHitCount, {.before = 7, .after = 0}).text, "[2,6,1,3,2,2,6]<純ヒット:1>");
+  EXPECT_EQ(RollRule(1, kHitCount, {.before = 7, .after = 3, .critical = {2}}).text, "[2,6,1,3,2,2,6]<純ヒット:0>");
+  EXPECT_EQ(RollRule(1, kHitCount, {.before = 7, .after = 3, .critical = {0}}).text, "[2,6,1,3,2,2,6]<純ヒット:-1>");
   EXPECT_EQ(RollLine(1, "7SR3@2"), "NOTICE #trpg :taro -> 7SR4e3@2 = [2,6,1,3,2,2,6]<純ヒット:0> = 2");
   // Seed 21: 4 4 1, no hit and no mark; seed 1 with one die: 2.
   EXPECT_EQ(RollLine(21, "3SR"), "NOTICE #trpg :taro -> 3SR4e = [4,4,1] = 0");
@@ -67,13 +67,13 @@ TEST(HitCountRule, RerolledSixesFormFurtherGroups) {
 
 TEST(HitCountRule, NoDiceShowNothingButTheValue) {
   EXPECT_EQ(RollLine(1, "0SR"), "NOTICE #trpg :taro -> 0SR4e = 0 = 0");
-  const Outcome outcome = RollRule(1, 408, {.before = -3});
+  const Outcome outcome = RollRule(1, kHitCountReroll, {.before = -3});
   EXPECT_EQ(outcome.code, 0);
   EXPECT_EQ(outcome.value, 0);
   EXPECT_EQ(outcome.text, "");
   EXPECT_TRUE(testing::RollLines(1, "SR").empty());
-  EXPECT_TRUE(testing::RefusesCleanly(407, {.after = 2}));
-  EXPECT_TRUE(testing::RefusesCleanly(408, {.before = kMaxDice + 1}));
+  EXPECT_TRUE(testing::RefusesCleanly(kHitCount, {.after = 2}));
+  EXPECT_TRUE(testing::RefusesCleanly(kHitCountReroll, {.before = kMaxDice + 1}));
 }
 
 // Every output 5: every six-sided die shows 6.
@@ -82,17 +82,17 @@ uint32_t AlwaysSix() { return 5; }
 TEST(SixesChains, EndAtTheirBounds) {
   ScopedDrawForTesting forced(AlwaysSix);
   // One die explodes 100 times: 101 sixes.
-  Outcome outcome = RollRule(0, 406, {.before = 1});
+  Outcome outcome = RollRule(0, kExplodingCount, {.before = 1});
   EXPECT_EQ(outcome.text, "[606]");
   EXPECT_EQ(outcome.value, 1);
   // Sixes forever: 100 groups of one die, 100 hits.
-  outcome = RollRule(0, 408, {.before = 1});
+  outcome = RollRule(0, kHitCountReroll, {.before = 1});
   EXPECT_EQ(outcome.value, 100);
   std::string groups;
   for (int i = 0; i < 100; ++i) groups += "[6]";
   EXPECT_EQ(outcome.text, groups + "<純ヒット:99>");
   // 1000 dice: 100 groups of 1000, cut at 1023 bytes.
-  outcome = RollRule(0, 408, {.before = kMaxDice});
+  outcome = RollRule(0, kHitCountReroll, {.before = kMaxDice});
   EXPECT_EQ(outcome.value, 100 * kMaxDice);
   EXPECT_EQ(outcome.text.size(), kTextSize - 1);
 }

@@ -3,7 +3,7 @@
 // division) the die does not exceed; 32 and 16 are open only when the
 // critical value "@" reaches them. A die above S gives 0.
 #include "core/text.h"
-#include "dice/rules_first_set.h"
+#include "dice/rules.h"
 
 namespace Dice {
 

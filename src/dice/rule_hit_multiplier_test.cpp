@@ -4,7 +4,7 @@
 //   seed 0: output 2357136044, as a twenty-sided die 5
 #include <gtest/gtest.h>
 
-#include "dice/rules_first_set.h"
+#include "dice/rules.h"
 #include "dice/rules_testing.h"
 
 namespace Dice {
@@ -16,7 +16,7 @@ using testing::RollRule;
 // The multiplier for skill `skill` and critical values `critical` with the
 // die showing 5.
 int32_t Multiplier(int32_t skill, std::vector<int32_t> critical = {}) {
-  const testing::Outcome outcome = RollRule(0, 405, {.after = skill, .critical = critical});
+  const testing::Outcome outcome = RollRule(0, kHitMultiplier, {.after = skill, .critical = critical});
   EXPECT_EQ(outcome.code, 0);
   EXPECT_EQ(outcome.text, "[5]");
   return outcome.value;
@@ -51,8 +51,8 @@ TEST(HitMultiplierRule, Operands) {
   EXPECT_EQ(testing::RollLine(0, "MF160+1@32"), "NOTICE #trpg :taro -> MF160+1@32 = [5]+1 = 33");
   EXPECT_TRUE(testing::RollLines(0, "3MF40").empty());  // no number before it
   EXPECT_TRUE(testing::RollLines(0, "MF").empty());     // the skill is required
-  EXPECT_TRUE(testing::RefusesCleanly(405, {}));
-  EXPECT_TRUE(testing::RefusesCleanly(405, {.before = 3, .after = 40}));
+  EXPECT_TRUE(testing::RefusesCleanly(kHitMultiplier, {}));
+  EXPECT_TRUE(testing::RefusesCleanly(kHitMultiplier, {.before = 3, .after = 40}));
 }
 
 }  // namespace

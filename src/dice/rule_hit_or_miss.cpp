@@ -4,7 +4,7 @@
 //
 // A count of 0 or less rolls nothing (a miss); more than kMaxDice dice are
 // refused.
-#include "dice/rules_second_set.h"
+#include "dice/rules.h"
 
 namespace Dice {
 
@@ -20,8 +20,8 @@ int RuleHitOrMiss(RuleResult& result, int32_t, const RuleInput& input) {
   std::string text = "[";
   int32_t hits = 0;
   for (int32_t i = 0; i < count; ++i) {
-    const int32_t die = RollDie(6);
-    SecondSet::AppendListed(text, i > 0 ? ',' : '\0', die);
+    const int32_t die = DrawDie(6);
+    AppendListed(text, i > 0 ? ',' : '\0', die);
     if (die >= threshold) ++hits;
   }
   AppendText(text, "]");

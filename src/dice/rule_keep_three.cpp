@@ -10,7 +10,7 @@
 // first two critical values; with neither the roll is refused. More than
 // kMaxDice dice are refused.
 #include "core/text.h"
-#include "dice/rules_second_set.h"
+#include "dice/rules.h"
 
 namespace Dice {
 
@@ -40,9 +40,9 @@ int RuleKeepThree(RuleResult& result, int32_t, const RuleInput& input) {
   std::string list;
   int32_t faces[7] = {};
   for (int64_t i = 0; i < count; ++i) {
-    const int32_t die = RollDie(6);
+    const int32_t die = DrawDie(6);
     ++faces[die];
-    SecondSet::AppendListed(list, i > 0 ? ',' : '\0', die);
+    AppendListed(list, i > 0 ? ',' : '\0', die);
   }
   int64_t value = 0;
   bool all_low = true, all_high = true;
@@ -63,7 +63,7 @@ int RuleKeepThree(RuleResult& result, int32_t, const RuleInput& input) {
   } else if (all_high) {
     mark = "<ファンブル>";
   }
-  result.value = SecondSet::Saturate(value);
+  result.value = Saturate(value);
   mirado::FormatText(result.text, kTextSize, "[%s:%d]%s", list.c_str(), result.value, mark);
   return 0;
 }

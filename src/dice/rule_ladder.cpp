@@ -6,7 +6,7 @@
 // Every roll ends the ladder with a chance of at least 1/12 (a 12 always
 // does), so it goes on with a chance of at most 11/12 per roll; it is cut
 // after kMaxRolls rolls (a chance below 1e-37) and then counts the rolls made.
-#include "dice/rules_first_set.h"
+#include "dice/rules.h"
 
 namespace Dice {
 namespace {

@@ -5,7 +5,7 @@
 //   seed 5: 12         seed 40: 11 12  seed 1350: 4 4 9
 #include <gtest/gtest.h>
 
-#include "dice/rules_first_set.h"
+#include "dice/rules.h"
 #include "dice/rules_testing.h"
 
 namespace Dice {
@@ -22,7 +22,7 @@ TEST(LadderRule, CountsTheRollsBeforeTheClimb) {
   EXPECT_EQ(RollLine(1350, "CW4"), "NOTICE #trpg :taro -> CW4 = [4][4][9] = 2");
   // An 11 never climbs; the ladder goes on from it.
   EXPECT_EQ(RollLine(3, "CW3"), "NOTICE #trpg :taro -> CW3 = [11][9][2][4] = 3");
-  EXPECT_EQ(RollRule(2, 419, {.after = -1}).text, "[1]");
+  EXPECT_EQ(RollRule(2, kLadder, {.after = -1}).text, "[1]");
 }
 
 TEST(LadderRule, TwelveIsAFumble) {
@@ -34,8 +34,8 @@ TEST(LadderRule, TwelveIsAFumble) {
 TEST(LadderRule, Operands) {
   EXPECT_TRUE(testing::RollLines(0, "CW").empty());
   EXPECT_TRUE(testing::RollLines(0, "2CW5").empty());
-  EXPECT_TRUE(testing::RefusesCleanly(419, {}));
-  EXPECT_TRUE(testing::RefusesCleanly(419, {.before = 2, .after = 5}));
+  EXPECT_TRUE(testing::RefusesCleanly(kLadder, {}));
+  EXPECT_TRUE(testing::RefusesCleanly(kLadder, {.before = 2, .after = 5}));
 }
 
 // Output 10: every twelve-sided die shows 11.
@@ -43,7 +43,7 @@ uint32_t AlwaysEleven() { return 10; }
 
 TEST(LadderRule, EndsAtItsBound) {
   ScopedDrawForTesting forced(AlwaysEleven);
-  const Outcome outcome = RollRule(0, 419, {.after = 5});
+  const Outcome outcome = RollRule(0, kLadder, {.after = 5});
   EXPECT_EQ(outcome.code, 0);
   EXPECT_EQ(outcome.value, 1000);
   EXPECT_EQ(outcome.text.size(), kTextSize - 1);

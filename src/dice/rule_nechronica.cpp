@@ -8,12 +8,11 @@
 // A count of 0 or less rolls nothing (the highest die is then the modifier);
 // more than kMaxDice dice are refused. A modified die is saturated to 32 bits.
 #include "core/text.h"
-#include "dice/rules_second_set.h"
+#include "dice/rule_data.h"
+#include "dice/rules.h"
 
 namespace Dice {
 namespace {
-
-using SecondSet::kAttackTable;
 
 int AttackRowOf(int32_t highest) {
   if (highest <= 1) return 0;
@@ -32,22 +31,22 @@ int RuleNechronica(RuleResult& result, int32_t type, const RuleInput& input) {
   std::string raw_list, modified_list;
   int32_t highest = modifier, damaged = 0;
   for (int32_t i = 0; i < count; ++i) {
-    const int32_t die = SecondSet::RollZeroBasedD10() + 1;
-    const int32_t value = SecondSet::Saturate(static_cast<int64_t>(die) + modifier);
-    SecondSet::AppendListed(raw_list, i > 0 ? ',' : '\0', die);
-    if (modifier != 0) SecondSet::AppendListed(modified_list, i > 0 ? ',' : '\0', value);
+    const int32_t die = DrawZeroBased(10) + 1;
+    const int32_t value = Saturate(static_cast<int64_t>(die) + modifier);
+    AppendListed(raw_list, i > 0 ? ',' : '\0', die);
+    if (modifier != 0) AppendListed(modified_list, i > 0 ? ',' : '\0', value);
     if (i == 0 || value > highest) highest = value;
     if (value <= 1) ++damaged;
   }
 
   char mark[256];
   if (type == kNechronicaAttack) {
-    const SecondSet::AttackRow& row = kAttackTable[AttackRowOf(highest)];
-    if (row.location != nullptr) {
-      // Every location text is a constant of the table taking at most one int:
-      // the extra damage, which only row 10 shows.
-      const int32_t extra_damage = highest >= 11 ? highest - 10 : 0;
-      mirado::FormatText(mark, sizeof mark, row.location, extra_damage);
+    const AttackRow& row = kAttackTable[AttackRowOf(highest)];
+    if (row.location != nullptr && row.adds_damage) {
+      // The extra damage (the highest die over 10) follows the row's text.
+      mirado::FormatText(mark, sizeof mark, "%s%d", row.location, highest - 10);
+    } else if (row.location != nullptr) {
+      mirado::CopyText(mark, sizeof mark, row.location);
     } else {
       mirado::CopyText(mark, sizeof mark, row.result_word);
     }

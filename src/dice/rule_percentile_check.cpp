@@ -3,7 +3,7 @@
 // roll above the skill fails, a units 0 at or under it is a critical worth
 // 20, and any other success is worth the sum of its two digits.
 #include "core/text.h"
-#include "dice/rules_first_set.h"
+#include "dice/rules.h"
 
 namespace Dice {
 

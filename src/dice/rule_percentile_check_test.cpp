@@ -6,7 +6,7 @@
 //   seed 0: 4 9    seed 4: 0 4    seed 6: 0 1    seed 20: 1 0    seed 75: 0 0
 #include <gtest/gtest.h>
 
-#include "dice/rules_first_set.h"
+#include "dice/rules.h"
 #include "dice/rules_testing.h"
 
 namespace Dice {
@@ -17,7 +17,7 @@ using testing::RollRule;
 
 // The text and value of "GD" with skill `skill`, seeded with `seed`.
 std::string Check(uint32_t seed, int32_t skill) {
-  const Outcome outcome = RollRule(seed, 413, {.after = skill});
+  const Outcome outcome = RollRule(seed, kPercentileCheck, {.after = skill});
   EXPECT_EQ(outcome.code, 0);
   return outcome.text + "=" + std::to_string(outcome.value);
 }
@@ -46,8 +46,8 @@ TEST(PercentileCheckRule, Operands) {
   EXPECT_EQ(testing::RollLine(0, "GD50"), "NOTICE #trpg :taro -> %%D50 = [49]<成功> = 13");
   EXPECT_TRUE(testing::RollLines(0, "GD").empty());
   EXPECT_TRUE(testing::RollLines(0, "2GD50").empty());
-  EXPECT_TRUE(testing::RefusesCleanly(413, {}));
-  EXPECT_TRUE(testing::RefusesCleanly(413, {.before = 2, .after = 50}));
+  EXPECT_TRUE(testing::RefusesCleanly(kPercentileCheck, {}));
+  EXPECT_TRUE(testing::RefusesCleanly(kPercentileCheck, {.before = 2, .after = 50}));
 }
 
 }  // namespace

@@ -3,13 +3,13 @@
 // first critical value); equal digits make a success critical and a failure a
 // fumble. Without a target no mark is shown.
 #include "core/text.h"
-#include "dice/rules_second_set.h"
+#include "dice/rules.h"
 
 namespace Dice {
 
 int RulePercentileDoubles(RuleResult& result, int32_t, const RuleInput& input) {
-  const int32_t tens = SecondSet::RollZeroBasedD10();
-  const int32_t units = SecondSet::RollZeroBasedD10();
+  const int32_t tens = DrawZeroBased(10);
+  const int32_t units = DrawZeroBased(10);
   const int32_t rolled = tens * 10 + units;
   const bool has_target = input.has_after || input.critical_count > 0;
   const int32_t target = input.has_after ? input.after : (input.critical_count > 0 ? input.critical[0] : 0);

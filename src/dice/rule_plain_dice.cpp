@@ -4,7 +4,7 @@
 // A count of 0 or less rolls nothing: the detail is "[]" and the value 0, the
 // plain reading of "no dice". More than kMaxDice dice are refused like any
 // other expression that cannot be rolled, which bounds the work of a call.
-#include "dice/rules_generic.h"
+#include "dice/rules.h"
 
 namespace Dice {
 namespace {
@@ -15,12 +15,12 @@ int RollCounted(RuleResult& result, int32_t count, int32_t faces, const char* ga
   uint32_t sum = 0;  // wraps at 32 bits like the rest of the arithmetic
   int32_t first = 0, second = 0;
   for (int32_t i = 0; i < count; ++i) {
-    const int32_t die = RollDie(static_cast<uint32_t>(faces));
+    const int32_t die = DrawDie(static_cast<uint32_t>(faces));
     sum += static_cast<uint32_t>(die);
     if (i == 0) first = die;
     if (i == 1) second = die;
     if (i > 0) AppendText(text, ",");
-    AppendNumber(text, die);
+    AppendInt(text, die);
   }
   AppendText(text, "]");
   if (count == 2 && faces == 6 && std::string(game_mode) == "QS") {
@@ -40,14 +40,14 @@ int RollDigits(RuleResult& result, int32_t number) {
   int count = 0;
   uint32_t sum = 0, place = 1;  // 2 at the 10^9 place wraps, like other sums
   for (int32_t rest = number; rest > 0 && rest % 10 != 0; rest /= 10, place *= 10) {
-    const int32_t die = RollDie(static_cast<uint32_t>(rest % 10));
+    const int32_t die = DrawDie(static_cast<uint32_t>(rest % 10));
     dice[count++] = die;
     sum += static_cast<uint32_t>(die) * place;
     if (rest < 10) break;
   }
   std::string text = "[";
   for (int i = count - 1; i >= 0; --i) {
-    AppendNumber(text, dice[i]);
+    AppendInt(text, dice[i]);
     if (i > 0) AppendText(text, ",");
   }
   AppendText(text, "]");

@@ -1,13 +1,13 @@
 // Rabbit points ("RHD"): two six-sided dice where a 6 counts 0 and earns a
 // rabbit point; a double 6 counts 12 and fails automatically.
 #include "core/text.h"
-#include "dice/rules_second_set.h"
+#include "dice/rules.h"
 
 namespace Dice {
 
 int RuleRabbit(RuleResult& result, int32_t, const RuleInput&) {
-  const int32_t a = RollDie(6);
-  const int32_t b = RollDie(6);
+  const int32_t a = DrawDie(6);
+  const int32_t b = DrawDie(6);
   int32_t sum = a % 6 + b % 6;
   const char* failure = "";
   if (sum == 0) {

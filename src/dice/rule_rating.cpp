@@ -7,7 +7,8 @@
 // With the lowest critical value, 3, a chain goes on with a chance of 35/36
 // per roll; it is cut after kMaxRolls rolls (a chance below 1e-12), the last
 // roll counting as the final one.
-#include "dice/rules_first_set.h"
+#include "dice/rule_data.h"
+#include "dice/rules.h"
 
 namespace Dice {
 namespace {
@@ -44,7 +45,7 @@ int RuleRating(RuleResult& result, int32_t, const RuleInput& input) {
     bonus = 0;
   }
   if (rolls > 1) AppendText(text, "<クリティカル>");
-  result.value = SaturateToInt32(total);
+  result.value = Saturate(total);
   SetText(result, text);
   return 0;
 }

@@ -13,7 +13,7 @@
 
 #include <string>
 
-#include "dice/rules_first_set.h"
+#include "dice/rules.h"
 #include "dice/rules_testing.h"
 
 namespace Dice {
@@ -29,8 +29,8 @@ TEST(RatingRule, ReadsTheRowOfTheRating) {
   EXPECT_EQ(RollLine(9, "R20"), "NOTICE #trpg :taro -> Rate20 = [5,5:8] = 8");
   EXPECT_EQ(RollLine(9, "sw20+2"), "NOTICE #trpg :taro -> Rate20+2 = [5,5:8]+2 = 10");
   // Ratings are clamped to 0..100: row 0 reads 3 for 10.
-  EXPECT_EQ(RollRule(9, 409, {.after = 0}).text, "[5,5:3]");
-  EXPECT_EQ(RollRule(9, 409, {.after = -5}).text, "[5,5:3]");
+  EXPECT_EQ(RollRule(9, kRating, {.after = 0}).text, "[5,5:3]");
+  EXPECT_EQ(RollRule(9, kRating, {.after = -5}).text, "[5,5:3]");
   EXPECT_EQ(RollLine(1968, "SW150@12"),
             "NOTICE #trpg :taro -> Rate150@12 = [6,6:30][6,6:30][5,1:18]<クリティカル> = 78");
 }
@@ -66,8 +66,8 @@ TEST(RatingRule, Operands) {
   EXPECT_TRUE(testing::RollLines(9, "2SW20").empty());
   EXPECT_TRUE(testing::RollLines(9, "SW").empty());
   EXPECT_TRUE(testing::RollLines(9, "R").empty());
-  EXPECT_TRUE(testing::RefusesCleanly(409, {}));
-  EXPECT_TRUE(testing::RefusesCleanly(409, {.before = 2, .after = 20}));
+  EXPECT_TRUE(testing::RefusesCleanly(kRating, {}));
+  EXPECT_TRUE(testing::RefusesCleanly(kRating, {.before = 2, .after = 20}));
 }
 
 // Every output 5: every die shows 6.
@@ -76,7 +76,7 @@ uint32_t AlwaysSix() { return 5; }
 TEST(RatingRule, ChainEndsAtItsBound) {
   ScopedDrawForTesting forced(AlwaysSix);
   // The lowest critical value, 3: 1000 rolls of 6 and 6, each reading 10.
-  const Outcome outcome = RollRule(0, 409, {.after = 20, .critical = {3}});
+  const Outcome outcome = RollRule(0, kRating, {.after = 20, .critical = {3}});
   EXPECT_EQ(outcome.code, 0);
   EXPECT_EQ(outcome.value, 1000 * 10);
   EXPECT_EQ(outcome.text.size(), kTextSize - 1);

@@ -5,7 +5,8 @@
 //
 // A count of 0 or less rolls nothing; more than kMaxDice dice are refused.
 #include "core/text.h"
-#include "dice/rules_second_set.h"
+#include "dice/rule_data.h"
+#include "dice/rules.h"
 
 namespace Dice {
 
@@ -16,12 +17,12 @@ int RuleSetCount(RuleResult& result, int32_t type, const RuleInput& input) {
       input.critical_count > 0 && input.critical[0] >= 1 && input.critical[0] <= 6 ? input.critical[0] : 0;
 
   int32_t faces[7] = {};
-  for (int32_t i = 0; i < count; ++i) ++faces[RollDie(6)];
+  for (int32_t i = 0; i < count; ++i) ++faces[DrawDie(6)];
 
   std::string list;
   for (int face = 1; face <= 6; ++face) {
-    for (int32_t n = 0; n < faces[face] && !SecondSet::IsFull(list); ++n) {
-      SecondSet::AppendListed(list, list.empty() ? '\0' : ',', face);
+    for (int32_t n = 0; n < faces[face] && !IsFull(list); ++n) {
+      AppendListed(list, list.empty() ? '\0' : ',', face);
     }
   }
 
@@ -36,15 +37,14 @@ int RuleSetCount(RuleResult& result, int32_t type, const RuleInput& input) {
   std::string mark;
   if (type == kSetCountLocations) {
     if (called != 0) {
-      mirado::FormatToString(mark, kTextSize, "<クリティカルコール:%d><%s:%d>", called,
-                             SecondSet::kBodyLocations[called - 1], 2 * faces[called]);
+      mirado::FormatToString(mark, kTextSize, "<クリティカルコール:%d><%s:%d>", called, kBodyLocations[called - 1],
+                             2 * faces[called]);
     } else {
       mark = "<";
       for (int face = 1; face <= 6; ++face) {
         if (faces[face] == 0) continue;
         if (mark.size() > 1) mark += "/";
-        mirado::FormatToString(mark, kTextSize, "%s%s:%d", mark.c_str(), SecondSet::kBodyLocations[face - 1],
-                               faces[face]);
+        mirado::FormatToString(mark, kTextSize, "%s%s:%d", mark.c_str(), kBodyLocations[face - 1], faces[face]);
       }
       mark += ">";
     }

@@ -1,8 +1,8 @@
 // Body locations of the set-counting roll with locations ("BRKA"), by face.
-#include "dice/rules_second_set.h"
+#include "dice/rule_data.h"
 
-namespace Dice::SecondSet {
+namespace Dice {
 
 const char* const kBodyLocations[6] = {"頭部", "右腕", "左腕", "右脚", "左脚", "胴体"};
 
-}  // namespace Dice::SecondSet
+}  // namespace Dice

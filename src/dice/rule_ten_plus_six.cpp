@@ -6,7 +6,7 @@
 // The chain goes on with a chance of 1/5 per pair; it is cut after kMaxPairs
 // pairs (a chance below 1e-600), the last pair counting as the final one.
 #include "core/text.h"
-#include "dice/rules_first_set.h"
+#include "dice/rules.h"
 
 namespace Dice {
 namespace {

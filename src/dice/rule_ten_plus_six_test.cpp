@@ -7,7 +7,7 @@
 //   seed 203: 1,2  1,3  3,2     seed 280: 10,2  1,5  7,3
 #include <gtest/gtest.h>
 
-#include "dice/rules_first_set.h"
+#include "dice/rules.h"
 #include "dice/rules_testing.h"
 
 namespace Dice {
@@ -23,8 +23,8 @@ TEST(TenPlusSixRule, MarksOnTheTenSidedDie) {
   EXPECT_EQ(RollLine(4, "BAN"), "NOTICE #trpg :taro -> (1D10+1D6) = [ 1,1]<ファンブル> = 2");
   EXPECT_TRUE(testing::RollLines(0, "2BAN").empty());
   EXPECT_TRUE(testing::RollLines(0, "BAN2").empty());
-  EXPECT_TRUE(testing::RefusesCleanly(415, {.before = 2}));
-  EXPECT_TRUE(testing::RefusesCleanly(415, {.after = 2}));
+  EXPECT_TRUE(testing::RefusesCleanly(kTenPlusSix, {.before = 2}));
+  EXPECT_TRUE(testing::RefusesCleanly(kTenPlusSix, {.after = 2}));
 }
 
 TEST(TenPlusSixChainRule, OneAndTenGoOnAndSetTheSignOfTheNextPair) {
@@ -34,14 +34,14 @@ TEST(TenPlusSixChainRule, OneAndTenGoOnAndSetTheSignOfTheNextPair) {
   // The first pair adds even when it shows 1; the next one subtracts.
   EXPECT_EQ(RollLine(4, "BAND"), "NOTICE #trpg :taro -> (1D10+1D6) = [ 1,1][ 2,6] = -6");
   // 12 + 6 - 10; 3 - 4 - 5; 5 - 15 + 10.
-  EXPECT_EQ(RollRule(280, 416).text, "[10,2][ 1,5][ 7,3]");
-  EXPECT_EQ(RollRule(280, 416).value, 8);
-  EXPECT_EQ(RollRule(203, 416).text, "[ 1,2][ 1,3][ 3,2]");
-  EXPECT_EQ(RollRule(203, 416).value, -6);
-  EXPECT_EQ(RollRule(51, 416).text, "[ 1,4][10,5][ 6,4]");
-  EXPECT_EQ(RollRule(51, 416).value, 0);
+  EXPECT_EQ(RollRule(280, kTenPlusSixChain).text, "[10,2][ 1,5][ 7,3]");
+  EXPECT_EQ(RollRule(280, kTenPlusSixChain).value, 8);
+  EXPECT_EQ(RollRule(203, kTenPlusSixChain).text, "[ 1,2][ 1,3][ 3,2]");
+  EXPECT_EQ(RollRule(203, kTenPlusSixChain).value, -6);
+  EXPECT_EQ(RollRule(51, kTenPlusSixChain).text, "[ 1,4][10,5][ 6,4]");
+  EXPECT_EQ(RollRule(51, kTenPlusSixChain).value, 0);
   EXPECT_TRUE(testing::RollLines(0, "2BAND").empty());
-  EXPECT_TRUE(testing::RefusesCleanly(416, {.after = 2}));
+  EXPECT_TRUE(testing::RefusesCleanly(kTenPlusSixChain, {.after = 2}));
 }
 
 // Output 59: ten-sided 10 and six-sided 6. Output 30: 1 and 1.
@@ -51,12 +51,12 @@ uint32_t AlwaysOneAndOne() { return 30; }
 TEST(TenPlusSixChainRule, EndsAtItsBound) {
   {
     ScopedDrawForTesting forced(AlwaysTenAndSix);
-    const Outcome outcome = RollRule(0, 416);
+    const Outcome outcome = RollRule(0, kTenPlusSixChain);
     EXPECT_EQ(outcome.value, 1000 * 16);
     EXPECT_EQ(outcome.text.size(), kTextSize - 1);
   }
   ScopedDrawForTesting forced(AlwaysOneAndOne);
-  EXPECT_EQ(RollRule(0, 416).value, 2 - 999 * 2);
+  EXPECT_EQ(RollRule(0, kTenPlusSixChain).value, 2 - 999 * 2);
 }
 
 }  // namespace

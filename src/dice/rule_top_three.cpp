@@ -6,7 +6,7 @@
 //
 // Counts below 2 roll two dice; more than kMaxDice dice are refused.
 #include "core/text.h"
-#include "dice/rules_second_set.h"
+#include "dice/rules.h"
 
 namespace Dice {
 
@@ -18,9 +18,9 @@ int RuleTopThree(RuleResult& result, int32_t type, const RuleInput& input) {
   std::string list;
   int32_t faces[7] = {};
   for (int32_t i = 0; i < count; ++i) {
-    const int32_t die = RollDie(6);
+    const int32_t die = DrawDie(6);
     ++faces[die];
-    SecondSet::AppendListed(list, i > 0 ? ',' : '\0', die);
+    AppendListed(list, i > 0 ? ',' : '\0', die);
   }
 
   int32_t value = 0;

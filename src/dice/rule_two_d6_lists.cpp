@@ -9,7 +9,7 @@
 // after kMaxRolls rolls (a chance below 1e-176); the last roll then counts as
 // the final one.
 #include "core/settings_store.h"
-#include "dice/rules_first_set.h"
+#include "dice/rules.h"
 
 namespace Dice {
 namespace {
@@ -110,7 +110,7 @@ int RuleTwoD6PlusTen(RuleResult& result, int32_t, const RuleInput& input) {
     tens += 10;
   }
   if (rolls > 1) AppendText(text, "<クリティカル>");
-  result.value = SaturateToInt32(tens + sum + base);
+  result.value = Saturate(tens + sum + base);
   SetText(result, text);
   return 0;
 }

@@ -6,7 +6,7 @@
 //   seed 139: 1 1 1 3       (sums 2, 4)
 #include <gtest/gtest.h>
 
-#include "dice/rules_first_set.h"
+#include "dice/rules.h"
 #include "dice/rules_testing.h"
 #include "support/test_support.h"
 
@@ -84,10 +84,10 @@ TEST(TwoD6ListRule, ChainsEndAtTheirBound) {
   TempSettings settings;
   ScopedDrawForTesting forced(AlwaysSix);
   // 1000 rolls of 12 at most; the last one counts as the final roll.
-  testing::Outcome outcome = testing::RollRule(0, 403, {.critical = {12}});
+  testing::Outcome outcome = testing::RollRule(0, kTwoD6Critical, {.critical = {12}});
   EXPECT_EQ(outcome.value, 1000 * 12);
   EXPECT_EQ(outcome.text.size(), kTextSize - 1);
-  outcome = testing::RollRule(0, 404, {.after = 5, .critical = {12}});
+  outcome = testing::RollRule(0, kTwoD6PlusTen, {.after = 5, .critical = {12}});
   EXPECT_EQ(outcome.value, 999 * 10 + 12 + 5);
   EXPECT_EQ(outcome.text.size(), kTextSize - 1);
 }

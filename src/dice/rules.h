@@ -1,10 +1,20 @@
-// The shared shape of the game-system rules: one signature, one table row per
-// token type with its written form and which neighbouring numbers it takes.
+// The roll keywords and their rules: the registry row every keyword is, the
+// rule functions grouped by game system or rule family, and the one set of
+// helpers they share (drawing dice, writing detail texts, bounding values).
+//
+// Every rule has the signature of RuleFunction: it checks its operands before
+// it rolls anything, so a refused roll draws no dice and leaves the result
+// untouched; otherwise it fills the value and the detail text (at most 1023
+// bytes) and returns 0.
 #ifndef MIRADO_DICE_RULES_H_
 #define MIRADO_DICE_RULES_H_
 
+#include <cstdarg>
+#include <cstddef>
 #include <cstdint>
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "dice/dice.h"
 
@@ -22,40 +32,123 @@ enum class Operand {
 // bytes), or nonzero to abandon the roll.
 using RuleFunction = int (*)(RuleResult& result, int32_t type, const RuleInput& input);
 
+// One roll keyword: the words that make it (upper case, as the tokenizer
+// folds them), the written form the expression shows, how it takes the
+// numbers around it, its rule (null: the token is retyped before the rules
+// run, or the roll is refused) and whether it raises the erosion rate.
 struct KeywordEntry {
-  const char* word;
   int32_t type;
-};
-
-struct RuleEntry {
-  int32_t type;
+  const char* words[3];
   const char* written_form;
   Operand before;
   Operand after;
   RuleFunction rule;
+  bool raises_erosion = false;
 };
 
-extern const KeywordEntry kKeywords[];
-extern const std::size_t kKeywordCount;
+extern const KeywordEntry kKeywordRegistry[];
+extern const std::size_t kKeywordRegistrySize;
+// The row of `type`, or null.
+const KeywordEntry* FindKeyword(int32_t type);
 
-// The rule table, in three parts: the generic rules (plain dice, bit
-// operations, ordered D66), the first set of game-system rules (types 400 to
-// 421) and the second set (422 and above). A row whose rule is null refuses.
-extern const RuleEntry kGenericRules[];
-extern const std::size_t kGenericRuleCount;
-extern const RuleEntry kFirstSetRules[];
-extern const std::size_t kFirstSetRuleCount;
-extern const RuleEntry kSecondSetRules[];
-extern const std::size_t kSecondSetRuleCount;
+// ---- Rules, by family -------------------------------------------------------------
+// Plain dice "D" and digit dice; the ordered D66 "DF"; the bit operations.
+int RulePlainDice(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleOrderedD66(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleBits(RuleResult& result, int32_t type, const RuleInput& input);
+// Double Cross: "DX", "nR", "DXF", "RC": exploding groups of dice.
+int RuleDoubleCross(RuleResult& result, int32_t type, const RuleInput& input);
+// 2D6 lists: "SF" rerolled on the critical list, negative on the fumble list;
+// "NW", "SFM": +10 and again on the critical list.
+int RuleTwoD6Critical(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleTwoD6PlusTen(RuleResult& result, int32_t type, const RuleInput& input);
+// "MF": d20 against fractions of a skill, for a hit multiplier.
+int RuleHitMultiplier(RuleResult& result, int32_t type, const RuleInput& input);
+// Counted dice: "SRSE" exploding count; "SR", "SRE" hits on 5 and 6; "AN"
+// at or under a value; "GE" at or over a target with luck; "AR" maximums.
+int RuleExplodingCount(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleHitCount(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleCountUnder(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleCountOverLuck(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleMaximumCount(RuleResult& result, int32_t type, const RuleInput& input);
+// Rating and damage tables: "SW", "R" (rating), "DH" (damage).
+int RuleRating(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleDamageTable(RuleResult& result, int32_t type, const RuleInput& input);
+// Percentiles: "GD" check; "SWAP", "RSWAP"; "AE" doubles; "PH" graded.
+int RulePercentileCheck(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleSwappedPercentile(RuleResult& result, int32_t type, const RuleInput& input);
+int RulePercentileDoubles(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleGradedPercentile(RuleResult& result, int32_t type, const RuleInput& input);
+// d10 plus d6: "BAN" with marks; "BAND", "VAN" chained.
+int RuleTenPlusSix(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleTenPlusSixChain(RuleResult& result, int32_t type, const RuleInput& input);
+// "MD": one six-sided die times a factor. "CW": the d12 ladder.
+int RuleDieTimesFactor(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleLadder(RuleResult& result, int32_t type, const RuleInput& input);
+// "GDS", "GDSP": 2D6 read on the 11..66 scale.
+int RuleD36Scale(RuleResult& result, int32_t type, const RuleInput& input);
+// "DB", "DBZ": keep three. "EBR": trigger chains.
+int RuleKeepThree(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleDoubleTrigger(RuleResult& result, int32_t type, const RuleInput& input);
+// Nechronica: "NC", "NCR" checks; "NA", "NCA", "NCRA" attacks.
+int RuleNechronica(RuleResult& result, int32_t type, const RuleInput& input);
+// Sets: "BRK", "BRKA" (with body locations). "TMHS": hit or miss.
+int RuleSetCount(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleHitOrMiss(RuleResult& result, int32_t type, const RuleInput& input);
+// 2D6 variants: "BELF" doubles; "RHD" rabbit.
+int RuleDoubles2D6(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleRabbit(RuleResult& result, int32_t type, const RuleInput& input);
+// "PAG" accident; "PAO", "PAOA" top three; "HANA" descending.
+int RuleAccident(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleTopThree(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleDescending(RuleResult& result, int32_t type, const RuleInput& input);
 
-// ---- Helpers for rule texts ------------------------------------------------------
+// ---- Dice ---------------------------------------------------------------------
 // Largest number of dice one rule rolls at once; more is refused.
 constexpr int32_t kMaxDice = 1000;
-// One die of `faces` faces (faces >= 1), 1-based.
-int32_t RollDie(uint32_t faces);
-// Appends to a rule text, never beyond 1023 bytes.
+
+// One output of the process-wide generator, which every die of every rule
+// (and the erosion rise) is drawn from: a die of N faces is one output modulo
+// N, plus 1 unless zero-based. In tests inside the core the outputs can be
+// replaced (below).
+uint32_t DrawForRule();
+inline int32_t DrawDie(uint32_t faces) { return static_cast<int32_t>(DrawForRule() % faces + 1u); }
+inline int32_t DrawZeroBased(uint32_t faces) { return static_cast<int32_t>(DrawForRule() % faces); }
+
+// For tests inside the core (never exported from the library): replaces the
+// outputs the rules draw, so that a test can force the dice that drive a
+// chain to its bound; null restores the generator. The scoped form restores
+// it when it goes out of scope.
+using DrawFunction = uint32_t (*)();
+void SetDrawForTesting(DrawFunction draw);
+class ScopedDrawForTesting {
+ public:
+  explicit ScopedDrawForTesting(DrawFunction draw) { SetDrawForTesting(draw); }
+  ~ScopedDrawForTesting() { SetDrawForTesting(nullptr); }
+  ScopedDrawForTesting(const ScopedDrawForTesting&) = delete;
+  ScopedDrawForTesting& operator=(const ScopedDrawForTesting&) = delete;
+};
+
+// ---- Values ---------------------------------------------------------------------
+// Sums of dice and large modifiers are kept in 64 bits and brought into the
+// 32-bit range of a token value at the end.
+inline int32_t Saturate(int64_t value) {
+  return value > INT32_MAX ? INT32_MAX : value < INT32_MIN ? INT32_MIN : static_cast<int32_t>(value);
+}
+
+// ---- Detail texts ------------------------------------------------------------------
+// Every rule text is cut at 1023 bytes, never between the two bytes of a
+// character; once a text is full, appending costs one comparison, so a
+// thousand dice are written only as far as they fit.
+inline bool IsFull(const std::string& text) { return text.size() >= kTextSize - 1; }
 void AppendText(std::string& text, const char* piece);
-void AppendNumber(std::string& text, int32_t value);
+// Appends `separator` (none when '\0') and the decimal form of `value`.
+void AppendListed(std::string& text, char separator, int64_t value);
+inline void AppendInt(std::string& text, int64_t value) { AppendListed(text, '\0', value); }
+// Appends the numbers separated by ",".
+void AppendList(std::string& text, const std::vector<int32_t>& numbers);
+// Appends a formatted piece (cut at 127 bytes).
+void AppendFormatted(std::string& text, const char* format, ...) __attribute__((format(printf, 2, 3)));
 // Copies a finished text into the result.
 void SetText(RuleResult& result, const std::string& text);
 

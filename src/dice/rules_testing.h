@@ -15,7 +15,7 @@
 #include <vector>
 
 #include "core/random_source.h"
-#include "dice/rules_second_set.h"
+#include "dice/rules.h"
 #include "support/test_support.h"
 
 namespace Dice::testing {

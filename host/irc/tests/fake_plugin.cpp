@@ -14,6 +14,7 @@
 // three host values are not empty.
 // Alias answers "NOTICE <channel> :A <text>" for texts starting with "alias".
 // Part answers "NOTICE <channel> :P <nick>" and "PART <channel> :bye".
+#include <cstdarg>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -35,9 +36,12 @@ bool Clean(const char* h2, const char* h3, const char* h4, const char* output) {
 }
 
 // Appends formatted text within the buffer.
-void Append(char* output, const char* fmt, const char* a, const char* b = "", const char* c = "", const char* d = "") {
+__attribute__((format(printf, 2, 3))) void Append(char* output, const char* fmt, ...) {
   const std::size_t used = std::strlen(output);
-  std::snprintf(output + used, kBufferSize - used, fmt, a, b, c, d);
+  va_list args;
+  va_start(args, fmt);
+  std::vsnprintf(output + used, kBufferSize - used, fmt, args);
+  va_end(args);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+// The bounds every rule text and every roll reply keep.
 #include <climits>
 
 #include "dice/rules_testing.h"
@@ -5,18 +6,18 @@
 namespace Dice::testing {
 namespace {
 
-TEST(SecondSetHelpers, ListsStopAt1023Bytes) {
+TEST(RuleHelpers, ListsStopAt1023Bytes) {
   std::string text(1020, 'x');
-  SecondSet::AppendInt(text, 123456);
+  AppendInt(text, 123456);
   EXPECT_EQ(std::string(1020, 'x') + "123", text);
-  SecondSet::AppendListed(text, ',', 7);
+  AppendListed(text, ',', 7);
   EXPECT_EQ(1023u, text.size());
   std::string list;
-  SecondSet::AppendList(list, std::vector<int32_t>(600, -10));
+  AppendList(list, std::vector<int32_t>(600, -10));
   EXPECT_EQ(1023u, list.size());
   EXPECT_EQ("-10,-10,", list.substr(0, 8));
-  EXPECT_EQ(INT32_MAX, SecondSet::Saturate(int64_t{1} << 40));
-  EXPECT_EQ(INT32_MIN, SecondSet::Saturate(-(int64_t{1} << 40)));
+  EXPECT_EQ(INT32_MAX, Saturate(int64_t{1} << 40));
+  EXPECT_EQ(INT32_MIN, Saturate(-(int64_t{1} << 40)));
 }
 
 int TokenCount(const std::string& expression) {
@@ -31,7 +32,7 @@ int TokenCount(const std::string& expression) {
 // A line as long as a roll may be (1023 bytes or the 128 tokens of a list) of
 // the largest rolls of every keyword, repeated five times: it is answered, and
 // the reply is cut at 1023 bytes (line breaks counted).
-TEST(SecondSetHelpers, LongestLinesStayWithinTheReply) {
+TEST(RuleHelpers, LongestLinesStayWithinTheReply) {
   for (const std::string term : {"1000EBR", "1000DB45", "DB@1@6#-997", "1000NC@-5", "1000NCA", "1000BRKA", "1000BRK@3",
                                  "1000TMHS", "1000PAG5", "1000PAOA", "HANA5", "SWAP", "RHD", "BELF", "AE50", "99PH"}) {
     std::string line = term;

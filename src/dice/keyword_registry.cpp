@@ -1,0 +1,121 @@
+// The roll keyword registry: every keyword is one row here — its words, the
+// written form the expression shows, the numbers before and after it, its
+// rule. The tokenizer, the renderer, the rule dispatcher and the tests all
+// read this one table. Adding a keyword is one row and its rule function.
+#include <cstring>
+
+#include "core/random_source.h"
+#include "dice/rule_data.h"
+#include "dice/rules.h"
+
+namespace Dice {
+
+using O = Operand;
+
+const KeywordEntry kKeywordRegistry[] = {
+    // type                 words                        form          before          after           rule
+    {kPlainDice, {"D"}, "D", O::kOptional, O::kOptional, RulePlainDice},
+    {kOrderedD66, {"DF"}, "D66", O::kIgnored, O::kIgnored, RuleOrderedD66},
+    {kBitAnd, {"AND"}, "AND", O::kRequired, O::kRequired, RuleBits},
+    {kBitOr, {"OR"}, "OR", O::kRequired, O::kRequired, RuleBits},
+    {kBitNot, {"NOT"}, "NOT", O::kIgnored, O::kRequired, RuleBits},
+    {kBitXor, {"XOR"}, "XOR", O::kRequired, O::kRequired, RuleBits},
+    {kBitNand, {"NAND"}, "NAND", O::kRequired, O::kRequired, RuleBits},
+    {kBitNor, {"NOR"}, "NOR", O::kRequired, O::kRequired, RuleBits},
+    {kDoubleCross, {"DX"}, "R", O::kRequired, O::kOptional, RuleDoubleCross},
+    {kDoubleCrossFumble, {"DXF"}, "R", O::kRequired, O::kOptional, RuleDoubleCross},
+    {kErosionRoll, {"RC"}, "R", O::kRequired, O::kOptional, RuleDoubleCross, true},
+    {kTwoD6Critical, {"SF"}, "2D6", O::kNotAllowed, O::kNotAllowed, RuleTwoD6Critical},
+    {kTwoD6PlusTen, {"NW", "SFM"}, "NW", O::kIgnored, O::kOptional, RuleTwoD6PlusTen},
+    {kHitMultiplier, {"MF"}, "MF", O::kNotAllowed, O::kRequired, RuleHitMultiplier},
+    {kExplodingCount, {"SRSE"}, "SR2e", O::kRequired, O::kOptional, RuleExplodingCount},
+    {kHitCount, {"SR"}, "SR4e", O::kRequired, O::kOptional, RuleHitCount},
+    {kHitCountReroll, {"SRE"}, "SR4e", O::kRequired, O::kOptional, RuleHitCount},
+    {kRating, {"SW"}, "Rate", O::kNotAllowed, O::kRequired, RuleRating},
+    {kRetypedR, {"R"}, nullptr, O::kOptional, O::kOptional, nullptr},
+    {kCountUnder, {"AN"}, "ANG", O::kRequired, O::kRequired, RuleCountUnder},
+    {kCountOverLuck, {"GE"}, "GEH", O::kRequired, O::kOptional, RuleCountOverLuck},
+    {kPercentileCheck, {"GD"}, "%%D", O::kNotAllowed, O::kRequired, RulePercentileCheck},
+    {kDamageRoll, {"DH"}, "Rate", O::kNotAllowed, O::kRequired, RuleDamageTable},
+    {kTenPlusSix, {"BAN"}, "(1D10+1D6)", O::kNotAllowed, O::kNotAllowed, RuleTenPlusSix},
+    {kTenPlusSixChain, {"BAND", "VAN"}, "(1D10+1D6)", O::kNotAllowed, O::kNotAllowed, RuleTenPlusSixChain},
+    {kMaximumCount, {"AR", "ARA"}, "D", O::kRequired, O::kOptional, RuleMaximumCount},
+    {kDieTimesFactor, {"MD"}, "1D6*", O::kNotAllowed, O::kRequired, RuleDieTimesFactor},
+    {kLadder, {"CW"}, "CW", O::kNotAllowed, O::kRequired, RuleLadder},
+    {kD36Scale, {"GDS"}, "1D36", O::kNotAllowed, O::kNotAllowed, RuleD36Scale},
+    {kD36ScalePlain, {"GDSP"}, "1D36", O::kNotAllowed, O::kNotAllowed, RuleD36Scale},
+    {kSwap, {"SWAP"}, "1D100", O::kNotAllowed, O::kNotAllowed, RuleSwappedPercentile},
+    {kSwapLargerFirst, {"RSWAP"}, "1D100", O::kNotAllowed, O::kNotAllowed, RuleSwappedPercentile},
+    {kKeepThree, {"DB", "DBZ"}, "DBZ", O::kOptional, O::kOptional, RuleKeepThree},
+    {kDoubleTrigger, {"EBR"}, "EBR", O::kOptional, O::kIgnored, RuleDoubleTrigger},
+    {kNechronica, {"NC", "NCR"}, "NCR", O::kOptional, O::kIgnored, RuleNechronica},
+    {kNechronicaAttack, {"NA", "NCA", "NCRA"}, "NCR", O::kOptional, O::kIgnored, RuleNechronica},
+    {kSetCount, {"BRK"}, "BRK", O::kRequired, O::kIgnored, RuleSetCount},
+    {kSetCountLocations, {"BRKA"}, "BRK", O::kRequired, O::kIgnored, RuleSetCount},
+    {kHitOrMiss, {"TMHS"}, "TMHS", O::kRequired, O::kOptional, RuleHitOrMiss},
+    {kPercentileDoubles, {"AE"}, "AE", O::kIgnored, O::kOptional, RulePercentileDoubles},
+    {kDoubles2D6, {"BELF"}, "2D6", O::kIgnored, O::kIgnored, RuleDoubles2D6},
+    {kRabbit, {"RHD"}, "2DR", O::kIgnored, O::kIgnored, RuleRabbit},
+    {kGradedPercentile, {"PH"}, "PH", O::kRequired, O::kOptional, RuleGradedPercentile},
+    {kAccident, {"PAG"}, "PAG", O::kRequired, O::kOptional, RuleAccident},
+    {kTopThree, {"PAO"}, "PAO", O::kOptional, O::kIgnored, RuleTopThree},
+    {kTopThreeExtraDice, {"PAOA"}, "PAO", O::kOptional, O::kIgnored, RuleTopThree},
+    {kDescending, {"HANA"}, "HANA", O::kIgnored, O::kOptional, RuleDescending},
+};
+const std::size_t kKeywordRegistrySize = sizeof kKeywordRegistry / sizeof kKeywordRegistry[0];
+
+const KeywordEntry* FindKeyword(int32_t type) {
+  for (const KeywordEntry& row : kKeywordRegistry) {
+    if (row.type == type) return &row;
+  }
+  return nullptr;
+}
+
+int32_t KeywordType(const char* word) {
+  for (const KeywordEntry& row : kKeywordRegistry) {
+    for (const char* candidate : row.words) {
+      if (candidate != nullptr && std::strcmp(candidate, word) == 0) return row.type;
+    }
+  }
+  return 0;
+}
+
+const char* WrittenForm(int32_t type) {
+  const KeywordEntry* row = FindKeyword(type);
+  return row != nullptr ? row->written_form : nullptr;
+}
+
+bool RaisesErosion(int32_t type) {
+  const KeywordEntry* row = FindKeyword(type);
+  return row != nullptr && row->raises_erosion;
+}
+
+int DispatchRule(RuleResult& result, int32_t type, const RuleInput& input) {
+  const KeywordEntry* rule = FindKeyword(type);
+  if (rule == nullptr || rule->rule == nullptr) return 1;
+  if ((rule->before == Operand::kNotAllowed && input.has_before) ||
+      (rule->after == Operand::kNotAllowed && input.has_after) ||
+      (rule->before == Operand::kRequired && !input.has_before) ||
+      (rule->after == Operand::kRequired && !input.has_after)) {
+    return 1;
+  }
+  RuleInput used = input;
+  if (rule->before == Operand::kIgnored) used.has_before = false;
+  if (rule->after == Operand::kIgnored) used.has_after = false;
+  result = RuleResult();
+  return rule->rule(result, type, used);
+}
+
+// ---- The one source of the rules' dice --------------------------------------
+
+namespace {
+
+DrawFunction g_draw_for_testing = nullptr;
+
+}  // namespace
+
+uint32_t DrawForRule() { return g_draw_for_testing != nullptr ? g_draw_for_testing() : RandomSource::Next32(); }
+
+void SetDrawForTesting(DrawFunction draw) { g_draw_for_testing = draw; }
+
+}  // namespace Dice
