@@ -71,20 +71,20 @@ void PoolDice::Execute() {
     mirado::FormatToString(line, kReplyBufferSize, "NOTICE %s :%s", ReplyTarget, text.c_str());
     Reply.Line(line);
   };
+  // Deleting needs no kind: it also clears a pool whose kind is unknown.
+  if (operation == Operation::kDelete) {
+    bool failed = false;
+    return WriteLines(PoolCommand::PoolAbstract::DeleteEntries(SettingsPath, ReplyTarget, &failed), failed);
+  }
+  // Set-up names the kind; every other operation uses the pool's own.
   std::string kind;
   if (operation == Operation::kSetup) {
     if (arguments.empty()) return answer("ダイスプールの種別を指定してください。");
     kind = mirado::ToNarrow(arguments[0]);
     arguments.erase(arguments.begin());
-  } else if (operation != Operation::kDelete) {
+  } else {
     kind = SettingsStore::ReadString(SettingsPath, PoolCommand::kPoolModeSection, ReplyTarget, "");
     if (kind.empty()) return answer("ダイスプールがセットされていません。");
-  }
-
-  // Deleting needs no kind: it also clears a pool whose kind is unknown.
-  if (operation == Operation::kDelete) {
-    bool failed = false;
-    return WriteLines(PoolCommand::PoolAbstract::DeleteEntries(SettingsPath, ReplyTarget, &failed), failed);
   }
   auto factory = FindKind(kind);
   if (factory == nullptr) return answer("ダイスプール種別の取得に失敗しました。種別名にミスが無いか確認して下さい。");
@@ -100,7 +100,7 @@ void PoolDice::Execute() {
   switch (operation) {
     case Operation::kShow: pool->Show(true); break;
     case Operation::kSetup: pool->Setup(); break;
-    case Operation::kDelete: break;
+    case Operation::kDelete: pool->DeletePool(); break;
     case Operation::kReset: pool->Reset(); break;
     case Operation::kAdd: pool->Add(); break;
     case Operation::kRemove: pool->Remove(); break;
