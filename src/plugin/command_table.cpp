@@ -3,8 +3,10 @@
 // word that matches no row is rolled as a dice expression.
 #include <new>
 
+#include "cards/cards.h"
 #include "dice/dice.h"
 #include "plugin/dispatch.h"
+#include "pool/pool.h"
 
 namespace BotCommand {
 namespace {
@@ -21,6 +23,8 @@ const CommandEntry kCommandTable[] = {
     {Create<RollDice_HideAll>, "S(ECRET)?", 1},
     {Create<RollDice_HideResult>, "S(ECRET)?D", 1},
     {Create<Count>, "COUNT|CNT", 1},
+    {Create<PoolDice>, "POOL", 1},
+    {Create<DrawCard>, "CARD", 0},
 };
 const std::size_t kCommandTableSize = sizeof kCommandTable / sizeof kCommandTable[0];
 

@@ -1,0 +1,21 @@
+// The pool kinds, one row each.
+#include <new>
+
+#include "pool/pool.h"
+
+namespace PoolCommand {
+namespace {
+
+template <typename T>
+PoolAbstract* Create() {
+  return new (std::nothrow) T();
+}
+
+}  // namespace
+
+const PoolKindEntry kPoolKindTable[] = {
+    {u"FIASCO", Create<Fiasco>},
+};
+const std::size_t kPoolKindTableSize = sizeof kPoolKindTable / sizeof kPoolKindTable[0];
+
+}  // namespace PoolCommand
