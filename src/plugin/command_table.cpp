@@ -5,6 +5,7 @@
 
 #include "dice/dice.h"
 #include "plugin/dispatch.h"
+#include "state/state.h"
 
 namespace BotCommand {
 namespace {
@@ -20,7 +21,11 @@ const CommandEntry kCommandTable[] = {
     {Create<RollDice>, "CALC|DICE|ROL[LE]", 1},
     {Create<RollDice_HideAll>, "S(ECRET)?", 1},
     {Create<RollDice_HideResult>, "S(ECRET)?D", 1},
+    {Create<SetCounter>, "SET(COUNT|CNT)?", 0},
+    {Create<GetCounter>, "GET(COUNT|CNT)?", 0},
     {Create<Count>, "COUNT|CNT", 1},
+    {Create<SceneIn>, "SCENE_?IN", 0},
+    {Create<DX_Resurrect>, "DX_RES([UA]RR?ECT)?", 0},
 };
 const std::size_t kCommandTableSize = sizeof kCommandTable / sizeof kCommandTable[0];
 
