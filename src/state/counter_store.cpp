@@ -29,9 +29,6 @@ bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
 std::string MemoKey(std::string_view nick_key) { return std::string(nick_key) + ".Memo"; }
 
 bool IsSharedSection(std::string_view target) {
-  // The store trims names of surrounding blanks, so " Pool " is Pool too.
-  while (!target.empty() && (target.front() == ' ' || target.front() == '\t')) target.remove_prefix(1);
-  while (!target.empty() && (target.back() == ' ' || target.back() == '\t')) target.remove_suffix(1);
   for (std::string_view name : kSharedSections) {
     if (EqualsIgnoringCase(name, target)) return true;
   }
@@ -55,10 +52,10 @@ bool RefuseOutOfRange(BotCommand::BotCommandAbstract& command, int64_t value) {
 }
 
 bool StoreCounter(BotCommand::BotCommandAbstract& command, std::string_view section, std::string_view key,
-                  int64_t value, std::string_view target, std::string_view name, const std::string& text) {
+                  int32_t value, std::string_view target, std::string_view name, const std::string& text) {
   if (!command.Reply.Fits(BotCommand::ReplyWriter::NoticeSize(target, name, text))) return false;
-  char stored[32];
-  mirado::FormatText(stored, sizeof stored, "%lld", static_cast<long long>(value));
+  char stored[16];
+  mirado::FormatText(stored, sizeof stored, "%d", value);
   if (!SettingsStore::WriteString(command.SettingsPath, section, key, stored)) {
     command.Say("%s", SettingsStore::WriteFailureMessage());
     return false;

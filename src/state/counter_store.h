@@ -48,7 +48,7 @@ bool RaiseCounter(BotCommand::BotCommandAbstract& command, std::string_view sect
 // The untemplated steps of RaiseCounter.
 int32_t ReadCounter(const BotCommand::BotCommandAbstract& command, std::string_view section, std::string_view key);
 bool StoreCounter(BotCommand::BotCommandAbstract& command, std::string_view section, std::string_view key,
-                  int64_t value, std::string_view target, std::string_view name, const std::string& text);
+                  int32_t value, std::string_view target, std::string_view name, const std::string& text);
 bool RefuseOutOfRange(BotCommand::BotCommandAbstract& command, int64_t value);
 
 template <typename MakeText>
@@ -57,8 +57,9 @@ bool RaiseCounter(BotCommand::BotCommandAbstract& command, std::string_view sect
   const int32_t old_value = ReadCounter(command, section, key);
   const int64_t new_value = static_cast<int64_t>(old_value) + amount;
   if (RefuseOutOfRange(command, new_value)) return false;
-  return StoreCounter(command, section, key, new_value, target, name,
-                      make_text(old_value, static_cast<int32_t>(new_value)));
+  // In range, so it fits 32 bits.
+  const auto stored = static_cast<int32_t>(new_value);
+  return StoreCounter(command, section, key, stored, target, name, make_text(old_value, stored));
 }
 
 }  // namespace CounterStore
