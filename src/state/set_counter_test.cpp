@@ -87,29 +87,25 @@ TEST(SetCounter, PrivateTalkNamedLikeASharedSectionIsRefused) {
   EXPECT_EQ(before, settings.Read());
 }
 
-TEST(GetCounter, RegisteredNamesOfOddNicksAndJunkValues) {
+TEST(GetCounter, HandEditedJunkIsReadSafely) {
   TempSettings settings;
   // 255 digits: the reader wraps them at 32 bits (10^255 - 1 itself would
   // wrap to -1, which reads as no counter).
   const std::string digits = "1" + std::string(254, '2');
   const std::string memo(3000, 'm');
-  settings.Write(("[#trpg]\r\nTARO=" + digits + "\r\nTARO.Memo=" + memo + "\r\njunk line\r\n=\r\n.\r\nX..=5\r\n"));
-  // Odd nicks are written through the store, which escapes their keys.
-  const std::string file = settings.path();
-  const char* path = file.c_str();
-  ASSERT_TRUE(SettingsStore::WriteString(path, "CharactersName", "[GM]TARO", "軍師"));
-  ASSERT_TRUE(SettingsStore::WriteString(path, "#trpg", "[GM]TARO", "4"));
+  settings.Write("[#trpg]\r\nTARO=" + digits + "\r\nTARO.Memo=" + memo + "\r\njunk line\r\n=\r\n.\r\nX..=5\r\n" +
+                 "[CriticalValue]\r\nTARO=" + digits + ",,,-,+," + digits + "\r\n");
   const auto own = Lines(CallCommand("taro", "#trpg", "#GET"));
   ASSERT_EQ(2u, own.size());
   EXPECT_EQ(0u, own[0].rfind("NOTICE #trpg :taro -> カウンタ：", 0));
-  EXPECT_EQ(0u, own[1].rfind("NOTICE #trpg :taro -> メモ：mmm", 0));
+  EXPECT_EQ("NOTICE #trpg :taro -> メモ：" + memo.substr(0, 1023), own[1]);
   // The listing reads at most 1024 bytes of the section and answers one line.
-  const auto list = Lines(CallCommand("[GM]Taro", "#trpg", "#GET LIST"));
+  const auto list = Lines(CallCommand("taro", "#trpg", "#GET LIST"));
   ASSERT_EQ(1u, list.size());
   EXPECT_LE(list[0].size(), std::string("NOTICE #trpg :").size() + 1023);
-  const auto odd = Lines(CallCommand("[GM]Taro", "#trpg", "#GET"));
-  ASSERT_EQ(1u, odd.size());
-  EXPECT_EQ("NOTICE #trpg :軍師 -> カウンタ：4", odd[0]);
+  // A new list replaces the junk.
+  ASSERT_EQ(1u, Lines(CallCommand("taro", "#trpg", "#SET C10")).size());
+  EXPECT_EQ("10", SettingsStore::ReadString(settings.path().c_str(), "CriticalValue", "TARO", ""));
 }
 
 TEST(GetCounter, ListingNamesRegisteredOddNicks) {
