@@ -74,7 +74,7 @@ TEST(SetCounter, AnswerThatCannotBeSentStoresNothing) {
 
 TEST(SetCounter, PrivateTalkNamedLikeASharedSectionIsRefused) {
   TempSettings settings;
-  settings.Write("[Pool]\r\n#trpg=1 2 3 \r\n[CharactersName]\r\nTARO=太郎\r\n");
+  settings.Write("[Pool]\r\n#trpg=1 2 3 \r\n[CharactersName]\r\nTARO=太郎\r\n[ClosedDice]\r\n#trpg=Pool\r\n");
   const std::string before = settings.Read();
   for (const char* nick : {"Pool", "charactersname", "ClosedDice"}) {
     for (const char* line : {"#SET INIT LIST", "#SET 5", "#SET MEMO=x", "#GET LIST"}) {
@@ -84,6 +84,10 @@ TEST(SetCounter, PrivateTalkNamedLikeASharedSectionIsRefused) {
       EXPECT_NE(std::string::npos, lines[0].find("予約名"));
     }
   }
+  // Nor may a hidden memo go to such a destination.
+  const auto lines = Lines(CallCommand("taro", "#trpg", "#SET MEMO=x"));
+  ASSERT_EQ(1u, lines.size());
+  EXPECT_NE(std::string::npos, lines[0].find("予約名"));
   EXPECT_EQ(before, settings.Read());
 }
 
