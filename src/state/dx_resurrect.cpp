@@ -32,7 +32,7 @@ constexpr const char16_t* kKeywords[] = {
 constexpr const char16_t* kRequest = uR"([\+＋]?[\-ー―－]?[\*＊×]?([\d０-９]*)([@＠])?(\w+)?.*)";
 
 // Rolls `count` ten-sided dice (one when count is 0 or 1): "3,7,2:12" or "5".
-int32_t RollDice(int32_t count, std::string* text) {
+int32_t RollResurrectionDice(int32_t count, std::string* text) {
   RandomSource::Reseed();
   if (count <= 1) {
     const int32_t face = static_cast<int32_t>(RandomSource::Next32() % 10) + 1;
@@ -44,7 +44,8 @@ int32_t RollDice(int32_t count, std::string* text) {
   for (int32_t i = 0; i < count; ++i) {
     const int32_t face = static_cast<int32_t>(RandomSource::Next32() % 10) + 1;
     sum += face;
-    mirado::FormatText(face_text, sizeof face_text, i == 0 ? "%d" : ",%d", face);
+    mirado::FormatText(face_text, sizeof face_text, "%d", face);
+    if (i > 0) *text += ',';
     *text += face_text;
   }
   mirado::FormatText(face_text, sizeof face_text, ":%d", sum);
@@ -82,7 +83,7 @@ void DX_Resurrect::Execute() {
   }
 
   std::string dice;
-  const int32_t value = RollDice(count, &dice);
+  const int32_t value = RollResurrectionDice(count, &dice);
   if (!other.empty()) {
     std::string answer;
     mirado::FormatToString(answer, kLineSize, "HPが[%s]回復、侵蝕率が[%d]上昇しました", dice.c_str(), value);

@@ -11,8 +11,10 @@
 namespace BotCommand {
 namespace {
 
-// The listing shows at most this many entries of the section, read from at
-// most this many bytes of it; a longer section is listed in part.
+// The listing shows the section's entries in the order the settings file
+// holds them (new keys are added at the end of their section), at most this
+// many of them, read from at most this many bytes of it; a longer section is
+// listed in part, and the line itself is cut to 1023 bytes.
 constexpr std::size_t kListedEntries = 32;
 constexpr std::size_t kSectionBytes = kLineSize;
 
