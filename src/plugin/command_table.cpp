@@ -7,6 +7,7 @@
 #include "dice/dice.h"
 #include "plugin/dispatch.h"
 #include "pool/pool.h"
+#include "state/state.h"
 
 namespace BotCommand {
 namespace {
@@ -22,7 +23,11 @@ const CommandEntry kCommandTable[] = {
     {Create<RollDice>, "CALC|DICE|ROL[LE]", 1},
     {Create<RollDice_HideAll>, "S(ECRET)?", 1},
     {Create<RollDice_HideResult>, "S(ECRET)?D", 1},
+    {Create<SetCounter>, "SET(COUNT|CNT)?", 0},
+    {Create<GetCounter>, "GET(COUNT|CNT)?", 0},
     {Create<Count>, "COUNT|CNT", 1},
+    {Create<SceneIn>, "SCENE_?IN", 0},
+    {Create<DX_Resurrect>, "DX_RES([UA]RR?ECT)?", 0},
     {Create<PoolDice>, "POOL", 1},
     {Create<DrawCard>, "CARD", 0},
 };

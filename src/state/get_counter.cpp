@@ -1,0 +1,72 @@
+// "#GET": one's own counter and memo in this channel, or, with LIST / CH /
+// ALL, every counter and memo the channel's section holds.
+#include <string>
+
+#include "core/settings_store.h"
+#include "core/text.h"
+#include "platform/platform.h"
+#include "state/counter_store.h"
+#include "state/state.h"
+
+namespace BotCommand {
+namespace {
+
+// The listing shows the section's entries in the order the settings file
+// holds them (new keys are added at the end of their section), at most this
+// many of them, read from at most this many bytes of it; a longer section is
+// listed in part, and the line itself is cut to 1023 bytes.
+constexpr std::size_t kListedEntries = 32;
+constexpr std::size_t kSectionBytes = kLineSize;
+
+// "name:value　" or, for a key with a tag after its last dot (the memo key
+// TARO.Memo), "name(tag):value　". The name is the registered character name
+// of the owner's key, or the key itself.
+void AppendEntry(std::string& list, const std::string& key, const std::string& value) {
+  std::vector<std::string> groups;
+  const bool tagged = mirado::FullMatch(key, R"((.+)\.(.+))", false, &groups) && groups.size() == 3;
+  char owner[kShortSize];
+  mirado::CopyText(owner, sizeof owner, tagged ? groups[1] : key);
+  SettingsStore::LoadCharacterName(owner, sizeof owner);
+  if (tagged) {
+    mirado::FormatToString(list, kLineSize, "%s%s(%s):%s　", list.c_str(), owner, groups[2].c_str(), value.c_str());
+  } else {
+    mirado::FormatToString(list, kLineSize, "%s%s:%s　", list.c_str(), owner, value.c_str());
+  }
+}
+
+}  // namespace
+
+void GetCounter::Execute() {
+  if (CounterStore::RefuseSharedSection(*this)) return;
+  if (mirado::FullMatchWide(mirado::ToWide(Params[0] != nullptr ? Params[0] : ""), uR"(CH(ANN?EL)?|LIST|ALL)")) {
+    const auto entries = SettingsStore::ReadSection(SettingsPath, ReplyTarget, kSectionBytes);
+    std::string line;
+    if (entries.empty()) {
+      mirado::FormatToString(line, kReplyBufferSize, "NOTICE %s :カウンタ/メモが設定されていません。", ReplyTarget);
+      Reply.Line(line);
+      return;
+    }
+    std::string list;
+    for (std::size_t i = 0; i < entries.size() && i < kListedEntries; ++i) {
+      AppendEntry(list, entries[i].first, entries[i].second);
+    }
+    // The list is cut to 1023 bytes; never inside a double-byte character.
+    list.resize(mirado::platform::CharacterPrefix(list, list.size()));
+    mirado::FormatToString(line, kReplyBufferSize, "NOTICE %s :%s", ReplyTarget, list.c_str());
+    Reply.Line(line);
+    return;
+  }
+
+  const int32_t counter = SettingsStore::ReadInt(SettingsPath, ReplyTarget, NickKey, -1);
+  const std::string memo =
+      SettingsStore::ReadString(SettingsPath, ReplyTarget, CounterStore::MemoKey(NickKey), "", kLineSize);
+  // A counter of -1 reads as not set.
+  if (counter == -1 && memo.empty()) {
+    Say("カウンタ/メモが設定されていません。");
+    return;
+  }
+  if (counter != -1) Say("カウンタ：%d", counter);
+  if (!memo.empty()) Say("メモ：%s", memo.c_str());
+}
+
+}  // namespace BotCommand
