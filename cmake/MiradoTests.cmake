@@ -5,7 +5,14 @@
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
 set(gtest_force_shared_crt ON CACHE BOOL "" FORCE)
-add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+# Debian ships GoogleTest's sources (package googletest); the folder can be
+# given with -DMIRADO_GTEST_SOURCE_DIR=... where it lives elsewhere.
+find_path(MIRADO_GTEST_SOURCE_DIR NAMES googletest/CMakeLists.txt PATHS /usr/src/googletest
+  DOC "GoogleTest's source folder" NO_CMAKE_FIND_ROOT_PATH)
+if(NOT MIRADO_GTEST_SOURCE_DIR)
+  message(FATAL_ERROR "GoogleTest's sources were not found; install Debian's googletest package")
+endif()
+add_subdirectory(${MIRADO_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
 if(WIN32)
   set(MIRADO_TEST_ENVIRONMENT
@@ -20,7 +27,8 @@ add_library(mirado_test_support STATIC tests/support/test_support.cpp)
 target_include_directories(mirado_test_support PUBLIC tests)
 target_link_libraries(mirado_test_support PUBLIC mirado_core gtest)
 
-# mirado_add_test(NAME SOURCES... [ARGS args...]): one test program.
+# mirado_add_test(NAME SOURCES... [ARGS args...]): one test program, labelled
+# "unit" (the slow end-to-end tests are labelled "e2e": ctest -LE e2e skips them).
 function(mirado_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;ARGS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -29,7 +37,7 @@ function(mirado_add_test name)
     target_link_options(${name} PRIVATE ${MIRADO_STATIC_RUNTIME})
   endif()
   add_test(NAME ${name} COMMAND ${name} ${T_ARGS})
-  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${MIRADO_TEST_ENVIRONMENT}" TIMEOUT 300)
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${MIRADO_TEST_ENVIRONMENT}" TIMEOUT 300 LABELS unit)
 endfunction()
 
 foreach(subsystem IN LISTS MIRADO_SUBSYSTEMS)
@@ -61,3 +69,10 @@ endif()
 add_test(NAME plugin_exports
   COMMAND ${CMAKE_COMMAND} -DLIBRARY=$<TARGET_FILE:mirado> -DWINDOWS=${WIN32}
           -P ${CMAKE_SOURCE_DIR}/tests/exports_test.cmake)
+
+# Every include points down the layers.
+add_test(NAME include_layers COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/check_layers.py ${CMAKE_SOURCE_DIR})
+set_tests_properties(include_layers plugin_exports PROPERTIES LABELS unit)
+if(NOT WIN32)
+  set_tests_properties(console_host PROPERTIES LABELS unit)
+endif()

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "core/counter.h"
 #include "core/random_source.h"
 #include "core/settings_store.h"
 #include "core/text.h"
@@ -192,29 +193,34 @@ bool RollDice::WriteResult(const Outcome& out, std::string* line) {
 
 bool RollDice::ApplyCounter(const Outcome& out, const std::string& channel, bool set_mode, std::string* line,
                             std::string* second_line) {
-  const int32_t old_value = SettingsStore::ReadInt(SettingsPath, channel, NickKey, 0);
-  char stored[16];
+  const int64_t old_value = SettingsStore::ReadInt(SettingsPath, channel, NickKey, 0);
+  char stored[24];
   if (counterMode) {
-    const int32_t rolled = static_cast<int32_t>(std::trunc(out.value));
-    const int32_t new_value =
-        set_mode ? rolled : static_cast<int32_t>(static_cast<uint32_t>(rolled) + static_cast<uint32_t>(old_value));
+    const double rolled = std::trunc(out.value);
+    if (!(rolled >= static_cast<double>(Counter::kCounterMin) && rolled <= static_cast<double>(Counter::kCounterMax)))
+      return false;
+    const int64_t new_value = set_mode ? static_cast<int64_t>(rolled) : static_cast<int64_t>(rolled) + old_value;
+    if (!Counter::InRange(new_value)) return false;
     std::string note;
     if (channel == ReplyTarget) {
-      mirado::FormatToString(note, kLineSize, "（カウンタ：%d→%d）", old_value, new_value);
+      mirado::FormatToString(note, kLineSize, "（カウンタ：%d→%d）", static_cast<int>(old_value),
+                             static_cast<int>(new_value));
     } else {
-      mirado::FormatToString(note, kLineSize, "（カウンタ/%s：%d→%d）", channel.c_str(), old_value, new_value);
+      mirado::FormatToString(note, kLineSize, "（カウンタ/%s：%d→%d）", channel.c_str(), static_cast<int>(old_value),
+                             static_cast<int>(new_value));
       mirado::FormatToString(*second_line, kLineSize, "%s が別chからカウンタをセットしました（ch名:%s）", Nick,
                              ReplyTarget);
     }
     *line = note;
-    mirado::FormatText(stored, sizeof stored, "%d", new_value);
+    mirado::FormatText(stored, sizeof stored, "%d", static_cast<int>(new_value));
   } else {
     const int32_t a = Dice::DrawDie(10);
     const int32_t b = Dice::DrawDie(10);
-    const int32_t new_value = static_cast<int32_t>(static_cast<uint32_t>(old_value) + static_cast<uint32_t>(a + b));
-    mirado::FormatText(stored, sizeof stored, "%d", new_value);
+    const int64_t new_value = old_value + a + b;
+    if (!Counter::InRange(new_value)) return false;
+    mirado::FormatText(stored, sizeof stored, "%d", static_cast<int>(new_value));
     mirado::FormatToString(*second_line, kLineSize, "侵蝕率が[%d,%d:%d]上昇しました（%d％→%d％）", a, b, a + b,
-                           old_value, new_value);
+                           static_cast<int>(old_value), static_cast<int>(new_value));
   }
   pending_store_ = stored;
   return true;
@@ -258,7 +264,13 @@ int RollDice::Roll() {
     std::string line, note, second_line;
     WriteResult(*out, &line);
     pending_store_.clear();
-    if (counterMode || out->erosion) ApplyCounter(*out, channel, set_mode, &note, &second_line);
+    if ((counterMode || out->erosion) && !ApplyCounter(*out, channel, set_mode, &note, &second_line)) {
+      // The counter would leave its range: the roll is shown, the counter
+      // stays as it was, and the player is told why.
+      Say("%s", line.c_str());
+      Say("%s", Counter::kCounterRangeMessage);
+      break;
+    }
     const bool to_counter_channel = counterMode && !second_line.empty();
     const char* const second_target = to_counter_channel ? channel.c_str() : ReplyTarget;
     std::string announcement;
