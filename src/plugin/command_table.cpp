@@ -5,6 +5,7 @@
 
 #include "dice/dice.h"
 #include "plugin/dispatch.h"
+#include "plugin/plugin_commands.h"
 
 namespace BotCommand {
 namespace {
@@ -21,6 +22,9 @@ const CommandEntry kCommandTable[] = {
     {Create<RollDice_HideAll>, "S(ECRET)?", 1},
     {Create<RollDice_HideResult>, "S(ECRET)?D", 1},
     {Create<Count>, "COUNT|CNT", 1},
+    {Create<CallHelp>, "HELP", 0},
+    {Create<RegisterName>, "REG|REGIST(ER)?", 0},
+    {Create<SetGameMode>, "MODE|G(AME)?MODE", 0},
 };
 const std::size_t kCommandTableSize = sizeof kCommandTable / sizeof kCommandTable[0];
 
