@@ -84,8 +84,7 @@ TEST_F(CommandTableTest, PrefixedExpressionFallsBackToARoll) {
   EXPECT_EQ((std::vector<std::string>{"NOTICE #trpg :taro -> 2D6 = [2,6] = 8"}), Say("  #2D6"));
   EXPECT_EQ((std::vector<std::string>{"NOTICE #trpg :taro -> 2D6 = [2,6] = 8"}), Say("# 2D6"));
   EXPECT_EQ((std::vector<std::string>{"NOTICE #trpg :taro -> 2D6 = [2,6] = 8"}), Say("#roll 2D6"));
-  EXPECT_EQ((std::vector<std::string>{"NOTICE #trpg :taro -> 2D6 = [2,6] = 8"}), Say("\x81\xF2"
-                                                                                     "dice 2D6"));
+  EXPECT_EQ((std::vector<std::string>{"NOTICE #trpg :taro -> 2D6 = [2,6] = 8"}), Say("\x81\xF2" "dice 2D6"));
   // Full-width sign, letters and digits, ideographic space: row 0 runs with
   // the parameter still full width (the roll folds it).
   EXPECT_EQ((std::vector<std::string>{"NOTICE #trpg :taro -> 2D6 = [2,6] = 8"}),
