@@ -26,11 +26,17 @@ struct CompiledTable {
   AliasPrefilter prefilter;
 };
 
+// The rows' whole patterns and the turn-away test, made on first use and kept
+// for the life of the process.
 CompiledTable& Table() {
   static CompiledTable* table = [] {
     std::vector<std::u16string> patterns;
-    for (std::size_t i = 0; i < kAliasTableSize; ++i) patterns.push_back(RowPattern(kAliasTable[i]));
-    return new CompiledTable{patterns, AliasPrefilter(patterns)};
+    std::vector<AliasPrefilter::Row> rows;
+    for (std::size_t i = 0; i < kAliasTableSize; ++i) {
+      patterns.push_back(RowPattern(kAliasTable[i]));
+      rows.push_back({patterns.back(), kAliasTable[i].Subject == kAsTyped});
+    }
+    return new CompiledTable{patterns, AliasPrefilter(rows)};
   }();
   return *table;
 }

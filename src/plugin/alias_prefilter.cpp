@@ -10,61 +10,85 @@ namespace {
 // A requirement list: every match contains a character of each set.
 using Requirements = std::vector<std::u16string>;
 
+constexpr std::size_t kUnbounded = static_cast<std::size_t>(-1);
+
+// What the reader learns of a pattern or a part of it: the requirements and
+// the longest text (in characters) it can match.
+struct Shape {
+  Requirements needs;
+  std::size_t longest = 0;
+};
+
+std::size_t AddLengths(std::size_t a, std::size_t b) { return a == kUnbounded || b == kUnbounded ? kUnbounded : a + b; }
+
 // Reads the subset of Perl syntax the alias patterns use. Anything it does
-// not understand yields no requirement, which is always safe.
+// not understand yields no requirement and no bound, which is always safe.
 class PatternReader {
  public:
   explicit PatternReader(std::u16string_view pattern) : p_(pattern) {}
 
-  Requirements Read() {
-    Requirements r = Alternation();
-    if (failed_ || pos_ != p_.size()) return {};
-    return r;
+  Shape Read() {
+    Shape shape = Alternation();
+    if (failed_ || pos_ != p_.size()) return {{}, kUnbounded};
+    return shape;
   }
 
  private:
+  static constexpr std::size_t kMaxSetsPerBranch = 4;
+  static constexpr std::size_t kMaxAlternativeSets = 16;
+
   bool AtEnd() const { return pos_ >= p_.size(); }
 
-  // The set a branch contributes to an alternation: its most telling one
-  // (fewest characters, a kanji before a kana).
-  static const std::u16string* Best(const Requirements& r) {
-    const std::u16string* best = nullptr;
+  // Sets that tell more first: fewer characters, a kanji before a kana.
+  static void ByWeight(Requirements& r) {
     auto weight = [](const std::u16string& s) {
       std::size_t w = 0;
       for (char16_t c : s) w += (c >= 0x4E00 && c <= 0x9FFF) ? 2 : 3;
       return w;
     };
-    for (const auto& s : r) {
-      if (best == nullptr || weight(s) < weight(*best)) best = &s;
-    }
-    return best;
+    std::stable_sort(r.begin(), r.end(),
+                     [&](const std::u16string& a, const std::u16string& b) { return weight(a) < weight(b); });
   }
 
-  Requirements Alternation() {
-    std::vector<Requirements> branches{Sequence()};
+  // A match of "A|B" is a match of A or of B, so it contains a character of
+  // (a set A needs) united with (a set B needs), for every such pair: the
+  // alternation needs the unions of one set from each branch.
+  Shape Alternation() {
+    std::vector<Shape> branches{Sequence()};
     while (!AtEnd() && p_[pos_] == u'|') {
       ++pos_;
       branches.push_back(Sequence());
     }
     if (branches.size() == 1) return branches[0];
-    std::u16string any;
-    for (const auto& b : branches) {
-      const std::u16string* best = Best(b);
-      if (best == nullptr) return {};  // a branch that needs nothing
-      any += *best;
+    Shape shape;
+    Requirements unions{u""};
+    for (Shape& b : branches) {
+      shape.longest =
+          b.longest == kUnbounded || shape.longest == kUnbounded ? kUnbounded : std::max(shape.longest, b.longest);
+      if (b.needs.empty()) unions.clear();  // a branch that needs nothing
+      ByWeight(b.needs);
+      if (b.needs.size() > kMaxSetsPerBranch) b.needs.resize(kMaxSetsPerBranch);
+      Requirements next;
+      for (const std::u16string& u : unions) {
+        for (const std::u16string& set : b.needs) {
+          if (next.size() < kMaxAlternativeSets) next.push_back(u + set);
+        }
+      }
+      unions = next;
     }
-    return {any};
+    shape.needs = unions;
+    return shape;
   }
 
-  Requirements Sequence() {
-    Requirements all;
+  Shape Sequence() {
+    Shape all;
     while (!AtEnd() && p_[pos_] != u'|' && p_[pos_] != u')') {
-      Requirements atom = Atom();
-      if (failed_) return {};
-      bool optional = false;
+      Shape atom = Atom();
+      if (failed_) return {{}, kUnbounded};
       if (!AtEnd() && (p_[pos_] == u'?' || p_[pos_] == u'*' || p_[pos_] == u'+' || p_[pos_] == u'{')) {
         const char16_t q = p_[pos_++];
-        optional = q != u'+';
+        if (q != u'+') atom.needs.clear();  // may be absent
+        if (q != u'?') atom.longest = kUnbounded;
         if (q == u'{') {
           while (!AtEnd() && p_[pos_] != u'}') ++pos_;
           if (AtEnd()) return Fail();
@@ -72,12 +96,13 @@ class PatternReader {
         }
         if (!AtEnd() && (p_[pos_] == u'?' || p_[pos_] == u'+')) ++pos_;  // lazy or possessive
       }
-      if (!optional) all.insert(all.end(), atom.begin(), atom.end());
+      all.needs.insert(all.needs.end(), atom.needs.begin(), atom.needs.end());
+      all.longest = AddLengths(all.longest, atom.longest);
     }
     return all;
   }
 
-  Requirements Atom() {
+  Shape Atom() {
     const char16_t c = p_[pos_++];
     switch (c) {
       case u'(': {
@@ -86,30 +111,31 @@ class PatternReader {
           plain = pos_ + 1 < p_.size() && p_[pos_ + 1] == u':';
           pos_ += 2;
         }
-        Requirements inner = Alternation();
+        Shape inner = Alternation();
         if (AtEnd() || p_[pos_] != u')') return Fail();
         ++pos_;
-        return plain ? inner : Requirements{};
+        return plain ? inner : Shape{{}, kUnbounded};
       }
       case u'[': return Class();
       case u'\\': {
         if (AtEnd()) return Fail();
         const char16_t e = p_[pos_++];
-        if ((e >= u'a' && e <= u'z') || (e >= u'A' && e <= u'Z') || (e >= u'0' && e <= u'9')) return {};
-        return {std::u16string(1, e)};
+        if (std::u16string_view(u"dDwWsS").find(e) != std::u16string_view::npos) return {{}, 1};  // one character
+        if ((e >= u'a' && e <= u'z') || (e >= u'A' && e <= u'Z') || (e >= u'0' && e <= u'9')) return {{}, kUnbounded};
+        return {{std::u16string(1, e)}, 1};
       }
-      case u'.':
+      case u'.': return {{}, 1};
       case u'^':
-      case u'$': return {};
+      case u'$': return {{}, 0};
       case u')':
       case u'|': return Fail();
-      default: return {std::u16string(1, c)};
+      default: return {{std::u16string(1, c)}, 1};
     }
   }
 
   // "[...]": the listed characters, unless the class is negated, holds a
-  // range or a class escape (then it adds no requirement).
-  Requirements Class() {
+  // range or a class escape (then it adds no requirement). One character.
+  Shape Class() {
     bool usable = true;
     if (!AtEnd() && p_[pos_] == u'^') {
       usable = false;
@@ -127,19 +153,19 @@ class PatternReader {
       } else if (c == u'-' && !members.empty() && !AtEnd() && p_[pos_] != u']') {
         usable = false;  // a range
       } else if (c == u'[') {
-        usable = false;  // a POSIX class or a nested set
+        return Fail();  // a POSIX class or a nested set: not followed
       }
       members.push_back(c);
     }
     if (AtEnd()) return Fail();
     ++pos_;
-    if (!usable || members.empty()) return {};
-    return {members};
+    if (!usable || members.empty()) return {{}, 1};
+    return {{members}, 1};
   }
 
-  Requirements Fail() {
+  Shape Fail() {
     failed_ = true;
-    return {};
+    return {{}, kUnbounded};
   }
 
   std::u16string_view p_;
@@ -166,7 +192,7 @@ bool IsKana(char16_t c) { return (c >= 0x3040 && c <= 0x30FF) || (c >= 0xFF61 &&
 
 std::vector<std::u16string> AliasPrefilter::CuesOf(std::u16string_view pattern) {
   std::vector<std::u16string> cues;
-  for (const std::u16string& set : PatternReader(pattern).Read()) {
+  for (const std::u16string& set : PatternReader(pattern).Read().needs) {
     // Cues compare folded: a character that folds away (a long-vowel mark, a
     // small ッ) can be no cue, and then neither can its set.
     std::u16string folded;
@@ -192,14 +218,21 @@ int AliasPrefilter::CueId(const std::u16string& chars) {
   return static_cast<int>(cues_.size() - 1);
 }
 
-AliasPrefilter::AliasPrefilter(const std::vector<std::u16string>& patterns) : slot_(0x10000, 0) {
-  for (std::size_t i = 0; i < patterns.size() && i < kMaxRows; ++i) {
+std::size_t AliasPrefilter::LongestMatchOf(std::u16string_view pattern) {
+  return PatternReader(pattern).Read().longest;
+}
+
+AliasPrefilter::AliasPrefilter(const std::vector<Row>& rows) : slot_(0x10000, 0) {
+  for (std::size_t i = 0; i < rows.size() && i < kMaxRows; ++i) {
     CueSet needs;
-    for (const std::u16string& cue : CuesOf(patterns[i])) {
+    for (const std::u16string& cue : CuesOf(rows[i].pattern)) {
       const int id = CueId(cue);
       if (id >= 0) needs.set(static_cast<std::size_t>(id));
     }
     row_needs_.push_back(needs);
+    // Folding changes a line's length, so only a row matched as typed can
+    // turn a line away by its length.
+    row_longest_.push_back(rows[i].as_typed ? LongestMatchOf(rows[i].pattern) : kUnbounded);
   }
 }
 
@@ -235,10 +268,14 @@ const AliasPrefilter::CueSet& AliasPrefilter::CuesOfCharacter(char16_t c) {
 
 AliasPrefilter::RowSet AliasPrefilter::Candidates(std::u16string_view line) {
   CueSet present;
-  for (char16_t c : line) present |= CuesOfCharacter(c);
+  std::size_t characters = 0;
+  for (char16_t c : line) {
+    present |= CuesOfCharacter(c);
+    characters += c < 0xDC00 || c > 0xDFFF;  // a surrogate pair is one character
+  }
   RowSet rows;
   for (std::size_t i = 0; i < row_needs_.size(); ++i) {
-    if ((row_needs_[i] & ~present).none()) rows.set(i);
+    if ((row_needs_[i] & ~present).none() && characters <= row_longest_[i]) rows.set(i);
   }
   return rows;
 }

@@ -29,16 +29,23 @@ class AliasPrefilter {
   static constexpr std::size_t kMaxCues = 512;
   using RowSet = std::bitset<kMaxRows>;
 
-  // `patterns[i]` is row i's whole pattern (an empty one is never tried).
-  explicit AliasPrefilter(const std::vector<std::u16string>& patterns);
+  static constexpr std::size_t kUnbounded = static_cast<std::size_t>(-1);
+
+  struct Row {
+    std::u16string pattern;  // the row's whole pattern (an empty one is never tried)
+    bool as_typed;           // matched against the line as typed, not folded
+  };
+  explicit AliasPrefilter(const std::vector<Row>& rows);
 
   // The rows that may take `line` (UTF-16 as typed). Not thread-safe: it
   // remembers the cues of each character it has seen (the entry points never
   // run at the same time).
   RowSet Candidates(std::u16string_view line);
 
-  // The cue sets derived for a pattern, folded (for tests).
+  // The cue sets derived for a pattern, folded, and the most characters a
+  // match can hold (kUnbounded when not known). For tests.
   static std::vector<std::u16string> CuesOf(std::u16string_view pattern);
+  static std::size_t LongestMatchOf(std::u16string_view pattern);
 
  private:
   using CueSet = std::bitset<kMaxCues>;
@@ -47,6 +54,7 @@ class AliasPrefilter {
 
   std::vector<std::u16string> cues_;  // each a set of folded characters
   std::vector<CueSet> row_needs_;
+  std::vector<std::size_t> row_longest_;
   std::vector<uint16_t> slot_;  // per UTF-16 unit: 0 unknown, else index + 1 into seen_
   std::vector<CueSet> seen_;
   CueSet scratch_;

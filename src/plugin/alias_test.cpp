@@ -218,8 +218,13 @@ TEST(AliasPrefilter, CuesComeFromWhatEveryMatchContains) {
   EXPECT_EQ(Cues{}, AliasPrefilter::CuesOf(u"a|b?"));
   EXPECT_EQ((Cues{u"Ｔ"}), AliasPrefilter::CuesOf(u"(\\w?[TＴ])"));
   EXPECT_EQ((Cues{u"ゲ"}), AliasPrefilter::CuesOf(u"[げゲ][ー―-－]"));  // the range and the long vowel: none
-  EXPECT_EQ((Cues{u"リＲ"}), AliasPrefilter::CuesOf(u".*(?:[リり][ザざ]|[ＲR][ＥE][ＳS]).*"));
+  // An alternation needs a set of each branch united: here リ or R, ザ or S...
+  EXPECT_EQ((Cues{u"リＲ", u"リＥ", u"リＳ", u"ザＲ", u"ザＥ", u"ザＳ"}),
+            AliasPrefilter::CuesOf(u".*(?:[リり][ザざ]|[ＲR][ＥE][ＳS]).*"));
   EXPECT_EQ(Cues{}, AliasPrefilter::CuesOf(u"(unbalanced"));
+  EXPECT_EQ(3u, AliasPrefilter::LongestMatchOf(u"(\\w?[SＳ][TＴ])"));
+  EXPECT_EQ(AliasPrefilter::kUnbounded, AliasPrefilter::LongestMatchOf(u"(.+)[げゲ]"));
+  EXPECT_EQ(AliasPrefilter::kUnbounded, AliasPrefilter::LongestMatchOf(u"a{2}"));
 }
 
 }  // namespace
