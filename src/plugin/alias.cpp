@@ -45,17 +45,19 @@ int Search(const char* text, bool check_every_row, std::vector<std::u16string>* 
   if (text == nullptr || *text == '\0') return -1;
   CompiledTable& table = Table();
   const std::u16string line = mirado::ToWide(text);
+  // Rows beyond what the turn-away test covers are always tried.
+  const bool covered = table.patterns.size() <= AliasPrefilter::kMaxRows;
   AliasPrefilter::RowSet candidates;
   if (check_every_row) {
     candidates.set();
   } else {
     candidates = table.prefilter.Candidates(line);
-    if (candidates.none()) return -1;
+    if (candidates.none() && covered) return -1;
   }
   std::u16string folded;
   bool have_folded = false;
   for (std::size_t i = 0; i < table.patterns.size(); ++i) {
-    if (!candidates.test(i) || table.patterns[i].empty()) continue;
+    if ((i < AliasPrefilter::kMaxRows && !candidates.test(i)) || table.patterns[i].empty()) continue;
     const bool fold = kAliasTable[i].Subject == kFolded;
     if (fold && !have_folded) {
       folded = line;

@@ -1,6 +1,7 @@
 // Help, registration, game mode and leaving: what the transcripts cannot
 // reach (every game mode, a settings file that cannot be written, the host's
 // text in the buffer, hostile lines).
+#include <cctype>
 #include <cstring>
 #include <filesystem>
 
