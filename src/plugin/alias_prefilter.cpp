@@ -179,11 +179,12 @@ std::u16string Folded(std::u16string text) {
 }
 
 // The neighbours after a character that can change what it folds to: the
-// half-width sound marks, and the small vowels that turn ヴ into バ, ビ, ベ,
-// ボ, in each of their forms (also after a sound mark: ｳﾞｧ).
+// sound marks (half width, and the full-width and combining ones a platform's
+// mapping may join to a kana), and the small vowels that turn ヴ into バ, ビ,
+// ベ, ボ, in each of their forms (also after a sound mark: ｳﾞｧ).
 const char16_t* const kFoldNeighbours[] = {
-    u"\uFF9E", u"\uFF9F", u"ァ", u"ィ",     u"ェ",     u"ォ",     u"ぁ",
-    u"ぃ",     u"ぇ",     u"ぉ", u"\uFF67", u"\uFF68", u"\uFF6A", u"\uFF6B",
+    u"\uFF9E", u"\uFF9F", u"\u309B", u"\u309C", u"\u3099", u"\u309A", u"ァ",     u"ィ",     u"ェ",
+    u"ォ",     u"ぁ",     u"ぃ",     u"ぇ",     u"ぉ",     u"\uFF67", u"\uFF68", u"\uFF6A", u"\uFF6B",
 };
 
 bool IsKana(char16_t c) { return (c >= 0x3040 && c <= 0x30FF) || (c >= 0xFF61 && c <= 0xFF9F); }
