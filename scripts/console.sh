@@ -1,10 +1,15 @@
 #!/bin/sh
-# Installs what is needed, builds the Linux plug-in and starts the console.
-# Settings (Mirado.ini) live beside the plug-in in build/linux/.
-# Extra arguments go to the console, e.g. --nick hanako --channel #session.
+# Installs what the console needs (a compiler, CMake, Boost, ICU, libedit),
+# builds the Linux plug-in and the console in build/console/, and starts it.
+# Settings (Mirado.ini) live beside the plug-in there. Extra arguments go to
+# the console, e.g. --nick hanako --channel '#session'.
+#
+# Everything but the console's own output goes to standard error, so
+# `sh scripts/console.sh < lines.txt > answers.txt` holds only answers.
 set -eu
 cd "$(dirname "$0")/.."
-sh scripts/deps.sh
-cmake --preset linux >/dev/null
-cmake --build --preset linux --target mirado mirado-console
-exec build/linux/mirado-console "$@"
+sh scripts/deps.sh console >&2
+cmake -S . -B build/console -DCMAKE_BUILD_TYPE=Release \
+  -DMIRADO_BUILD_TESTS=OFF -DMIRADO_BUILD_BENCH=OFF -DMIRADO_BUILD_IRC=OFF >&2
+cmake --build build/console -j2 --target mirado mirado-console >&2
+exec build/console/mirado-console "$@"

@@ -1,10 +1,18 @@
 #!/bin/sh
-# Installs every Debian 12 package the builds, hosts and tests need.
-# Safe to run again: apt-get skips what is already there.
+# Installs the Debian 12 packages a build needs. Safe to run again: apt-get
+# skips what is already there.
+#
+#   sh scripts/deps.sh           everything: both builds, the hosts, all tests
+#   sh scripts/deps.sh console   only what the Linux plug-in and the console need
 set -eu
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
-PACKAGES="cmake make g++ python3 libboost1.81-dev libicu-dev googletest libbenchmark-dev \
-  g++-mingw-w64-x86-64-posix wine wine64 libssl-dev ngircd binutils openssl ca-certificates"
+CONSOLE_PACKAGES="cmake make g++ libboost1.81-dev libicu-dev libedit-dev"
+case "${1:-all}" in
+  console) PACKAGES="$CONSOLE_PACKAGES" ;;
+  all) PACKAGES="$CONSOLE_PACKAGES python3 googletest libbenchmark-dev \
+  g++-mingw-w64-x86-64-posix wine wine64 libssl-dev ngircd binutils openssl ca-certificates" ;;
+  *) echo "usage: sh scripts/deps.sh [all|console]" >&2; exit 2 ;;
+esac
 missing=
 for p in $PACKAGES; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing="$missing $p"
@@ -15,4 +23,6 @@ if [ -n "$missing" ]; then
   $SUDO apt-get install -y -q --no-install-recommends $missing
 fi
 # The packaged ngircd service is not wanted: the tests start their own server.
-if command -v systemctl >/dev/null 2>&1; then $SUDO systemctl disable --now ngircd >/dev/null 2>&1 || true; fi
+if [ "${1:-all}" = all ] && command -v systemctl >/dev/null 2>&1; then
+  $SUDO systemctl disable --now ngircd >/dev/null 2>&1 || true
+fi

@@ -64,6 +64,23 @@ TEST_F(AbiTest, SettingsFileLivesBesideTheLibrary) {
   EXPECT_NE(std::string::npos, content.find("[#trpg]\r\nTARO=")) << content;
 }
 
+TEST_F(AbiTest, AliasRewritesPhrasesAndPartLeaves) {
+  ASSERT_TRUE(plugin_->HasAlias());
+  ASSERT_TRUE(plugin_->HasPart());
+  // "ゲームモード ダブルクロス" and the answer naming ダブルクロス(DX), code page 932.
+  const auto lines = plugin_->Alias("taro", "#trpg",
+                                    "\x83\x51\x81\x5B\x83\x80\x83\x82\x81\x5B\x83\x68 "
+                                    "\x83\x5F\x83\x75\x83\x8B\x83\x4E\x83\x8D\x83\x58");
+  ASSERT_EQ(1u, lines.size());
+  EXPECT_NE(std::string::npos, lines[0].find("(DX)")) << lines[0];
+  EXPECT_TRUE(plugin_->Alias("taro", "#trpg", "hello everyone").empty());
+  EXPECT_TRUE(plugin_->Alias("taro", "#trpg", "#2D6").empty());  // Command's business, not Alias's
+  const auto part = plugin_->Part("taro", "#trpg", "");
+  ASSERT_FALSE(part.empty());
+  EXPECT_EQ(0u, part.back().rfind("PART #trpg :MIRADO for TRPG v.2013/01/15 ", 0)) << part.back();
+  for (const auto& line : plugin_->Part("taro", "taro", "")) EXPECT_EQ(std::string::npos, line.find("PART"));
+}
+
 TEST_F(AbiTest, HostileInputNeverOverrunsTheBuffer) {
   std::string line(1023, '9');
   for (const char* text : {"#", "# ", "#(((((((((", "#1D", "\x81", "#\x81\x94"}) {
@@ -74,6 +91,9 @@ TEST_F(AbiTest, HostileInputNeverOverrunsTheBuffer) {
   std::string mixed;
   for (int i = 0; i < 1023; ++i) mixed += static_cast<char>(1 + (i * 37) % 255);
   plugin_->Command(mixed, mixed, mixed);
+  plugin_->Alias(mixed, mixed, mixed);
+  plugin_->Part(mixed, mixed, mixed);
+  for (const auto& l : plugin_->Alias("taro", "#trpg", std::string(1023, '\x83'))) EXPECT_LT(l.size(), 4096u);
 }
 
 }  // namespace

@@ -8,17 +8,27 @@
 //   channel NAME           where (argument 5; default "#trpg")
 //   ini                    replaces Mirado.ini with the lines up to a lone "."
 //   > TEXT                 calls Command with TEXT
+//   alias> TEXT            calls Alias with TEXT
+//   part>                  calls Part (the bot leaves the channel)
 //   < LINE                 the next line the last call must have answered;
-//                          a call followed by no "<" must answer nothing
+//                          a call followed by no "<" must answer nothing.
+//                          {main-page}, {reference} and {short-link} stand
+//                          for the deployment's links (build settings)
+//   <? LINE                the next line, when the call answered it: a line
+//                          another command writes on the way (the counter
+//                          command's answer when a channel is left)
 //   check SECTION KEY = V  the settings file holds V under SECTION/KEY
 //   check SECTION KEY =    ... holds nothing there
 #include <algorithm>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
 
 #include "core/settings_store.h"
+#include "mirado/mirado.h"
+#include "plugin/release_info.h"
 #include "support/test_support.h"
 
 namespace mirado::testing {
@@ -31,6 +41,26 @@ struct Call {
   bool is_check = false;
   std::string section, key, value;
 };
+
+// Calls one of the entry points as a host does, with a fresh buffer.
+std::string Call(MiradoEntryPoint entry, const std::string& nick, const std::string& channel, const std::string& text) {
+  std::string buffer(4096, '\0');
+  entry(nick.c_str(), "", "", "", channel.c_str(), text.c_str(), buffer.data());
+  return std::string(buffer.c_str());
+}
+
+// An expected line with the deployment's links filled in.
+std::string WithLinks(std::string line) {
+  const std::pair<const char*, const char*> links[] = {{"{main-page}", BotCommand::kMainPageUrl},
+                                                       {"{reference}", BotCommand::kReferenceUrl},
+                                                       {"{short-link}", BotCommand::kShortUrl}};
+  for (const auto& [name, value] : links) {
+    for (std::size_t at = line.find(name); at != std::string::npos; at = line.find(name, at + std::strlen(value))) {
+      line.replace(at, std::strlen(name), value);
+    }
+  }
+  return line;
+}
 
 std::string Rest(const std::string& line, std::size_t from) {
   return from < line.size() ? line.substr(from) : std::string();
@@ -57,8 +87,12 @@ void RunTranscript(const std::string& file) {
     ++number;
     if (!line.empty() && line.back() == '\r') line.pop_back();
     if (line.empty() || line[0] == '#') continue;
+    if (line.rfind("<? ", 0) == 0) {
+      if (!pending.empty() && WithLinks(Rest(line, 3)) == ToUtf8(pending.front())) pending.erase(pending.begin());
+      continue;
+    }
     if (line.rfind("< ", 0) == 0 || line == "<") {
-      const std::string expected = Rest(line, 2);
+      const std::string expected = WithLinks(Rest(line, 2));
       if (pending.empty()) {
         ADD_FAILURE() << file << ":" << number << ": expected '" << expected << "' but nothing more was answered";
       } else {
@@ -72,6 +106,14 @@ void RunTranscript(const std::string& file) {
       pending_text = Rest(line, 2);
       pending_line = number;
       pending = Lines(CallCommand(ToCp932(nick), ToCp932(channel), ToCp932(pending_text)));
+    } else if (line.rfind("alias> ", 0) == 0 || line == "alias>") {
+      pending_text = Rest(line, 7);
+      pending_line = number;
+      pending = Lines(Call(::Alias, ToCp932(nick), ToCp932(channel), ToCp932(pending_text)));
+    } else if (line == "part>") {
+      pending_text = "(part)";
+      pending_line = number;
+      pending = Lines(Call(::Part, ToCp932(nick), ToCp932(channel), ""));
     } else if (line.rfind("seed ", 0) == 0) {
       pinned.reset();
       pinned = std::make_unique<PinnedRandom>(static_cast<uint32_t>(std::stoul(Rest(line, 5))));

@@ -63,11 +63,24 @@ bool ConsoleSession::HandleLine(const std::string& raw_line, std::ostream& out, 
   }
   const std::string nick = Utf8ToCp932(options_.nick);
   const std::string channel = Utf8ToCp932(options_.channel);
+  auto show = [&](const std::vector<std::string>& replies) {
+    for (const auto& reply : replies) out << Readable(Cp932ToUtf8(reply), options_.raw) << '\n';
+  };
+  if (StartsWithWord(line, "/part", &argument)) {
+    // As a host does when the bot leaves a channel. The console stays in the
+    // channel, so what the bot forgot can be seen at once.
+    if (plugin_.HasPart()) {
+      show(plugin_.Part(nick, channel, ""));
+    } else {
+      err << "this plug-in has no Part" << std::endl;
+    }
+    out.flush();
+    return true;
+  }
+  // Every chat line goes to Command and then to Alias, as the IRC host does.
   const std::string text = Utf8ToCp932(line);
-  for (const auto& reply : plugin_.Command(nick, channel, text))
-    out << Readable(Cp932ToUtf8(reply), options_.raw) << '\n';
-  for (const auto& reply : plugin_.Alias(nick, channel, text))
-    out << Readable(Cp932ToUtf8(reply), options_.raw) << '\n';
+  show(plugin_.Command(nick, channel, text));
+  if (plugin_.HasAlias()) show(plugin_.Alias(nick, channel, text));
   out.flush();
   return true;
 }

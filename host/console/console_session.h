@@ -20,7 +20,8 @@ class ConsoleSession {
   ConsoleSession(Plugin& plugin, ConsoleOptions options) : plugin_(plugin), options_(std::move(options)) {}
 
   // Handles one typed UTF-8 line: a console command (/nick NAME, /join #CH,
-  // /quit) or a chat line for the plug-in, whose answers go to `out`.
+  // /part, /quit) or a chat line for the plug-in (through Command, then
+  // Alias), whose answers go to `out`.
   // Returns false when the session should end.
   bool HandleLine(const std::string& line, std::ostream& out, std::ostream& err);
   std::string Prompt() const;

@@ -1,5 +1,6 @@
 // mirado-console: try the plug-in locally. Type chat lines as a nick in a
 // channel and see the bot's answers; scriptable when standard input is a pipe.
+#include <clocale>
 #include <cstdio>
 #include <cstring>
 #include <iostream>
@@ -14,6 +15,7 @@
 #endif
 
 #include "console_session.h"
+#include "line_reader.h"
 #include "plugin_loader.h"
 
 namespace {
@@ -24,6 +26,7 @@ void Usage(std::ostream& out) {
          "Reads chat lines (UTF-8) and prints the bot's answers. While it runs:\n"
          "  /nick NAME     speak as another nick\n"
          "  /join #CH      speak in another channel (a nick as channel: a private talk)\n"
+         "  /part          the bot leaves the channel (its counters and memos are cleared)\n"
          "  /quit          leave (so does end of input)\n"
          "\n"
          "The plug-in keeps its state in Mirado.ini beside the library.\n";
@@ -69,16 +72,22 @@ int main(int argc, char** argv) {
     return 1;
   }
   const bool interactive = isatty(fileno(stdin)) != 0;
+  // Line editing works in characters of the terminal's encoding (UTF-8).
+  if (interactive) std::setlocale(LC_CTYPE, "");
   mirado::host::ConsoleSession session(*plugin, options);
+  mirado::host::LineReader reader(interactive);
   if (interactive) {
-    std::cout << "Mirado console: type dice like #2D6+3, /quit to leave.\n";
+    std::cout << "Mirado console: type dice like #2D6+3 or a phrase like 性格表, /help for more, /quit to leave.\n";
   }
   std::string line;
-  while (true) {
-    if (interactive) std::cout << session.Prompt() << std::flush;
-    if (!std::getline(std::cin, line)) break;
-    if (!session.HandleLine(line, std::cout, std::cerr)) break;
+  bool more = true;
+  while (more && reader.Read(session.Prompt(), &line)) {
+    if (line == "/help") {
+      Usage(std::cout);
+      continue;
+    }
+    more = session.HandleLine(line, std::cout, std::cerr);
   }
-  if (interactive) std::cout << "\n";
+  if (interactive && more) std::cout << "\n";
   return 0;
 }

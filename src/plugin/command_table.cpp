@@ -6,6 +6,7 @@
 #include "cards/cards.h"
 #include "dice/dice.h"
 #include "plugin/dispatch.h"
+#include "plugin/plugin_commands.h"
 #include "pool/pool.h"
 #include "state/state.h"
 
@@ -29,6 +30,9 @@ const CommandEntry kCommandTable[] = {
     {Create<SceneIn>, "SCENE_?IN", 0},
     {Create<DX_Resurrect>, "DX_RES([UA]RR?ECT)?", 0},
     {Create<PoolDice>, "POOL", 1},
+    {Create<CallHelp>, "HELP", 0},
+    {Create<RegisterName>, "REG|REGIST(ER)?", 0},
+    {Create<SetGameMode>, "MODE|G(AME)?MODE", 0},
     {Create<DrawCard>, "CARD", 0},
 };
 const std::size_t kCommandTableSize = sizeof kCommandTable / sizeof kCommandTable[0];
