@@ -1,77 +1,151 @@
-// Time of one Command call, as a host makes it: a roll and an ordinary chat
-// line, each with and without the compiled-pattern cache, and the slowest
-// kind of expression we know of (a full line of 1000-dice terms, five times);
-// and of Alias on chat lines and on a phrase.
+// Time of one call of the plug-in's entry points, made exactly as a host
+// makes it: the built library is copied into a fresh temporary folder of the
+// benchmark's own (where its Mirado.ini lives) and loaded with dlopen.
 //
 //   build/linux/bench/mirado_bench --benchmark_repetitions=10
-//       --benchmark_report_aggregates_only=true   (one command line)
+//       --benchmark_report_aggregates_only=true      (one command line;
+//       --plugin=PATH loads another build)
+//
+// Cases: rolls, chat lines that are no command (ASCII and Japanese), Alias
+// on chat lines and on a phrase, the worst 1023-byte lines we know of, and a
+// read and a write on a settings file of 1,000 channels and 10,000 keys.
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <memory>
 #include <string>
 
-#include "core/settings_store.h"
-#include "core/text.h"
 #include "mirado/mirado.h"
+#include "plugin_loader.h"
 
 namespace {
 
-// Settings in a folder of the benchmark's own, so nothing real is touched.
-void UsePrivateSettings() {
-  static const std::string dir = [] {
-    const auto path = std::filesystem::temp_directory_path() / "mirado-bench";
-    std::filesystem::create_directories(path);
-    return path.string() + "/";
-  }();
-  SettingsStore::SetModuleDirectory(dir);
+namespace fs = std::filesystem;
+
+std::string g_built_plugin;
+
+// One copy of the library in a fresh folder; `large` fills its settings file
+// with 1,000 channels of ten keys each (counters and memos of ten players).
+struct LoadedCopy {
+  fs::path dir;
+  std::unique_ptr<mirado::host::Plugin> plugin;
+
+  explicit LoadedCopy(bool large) {
+    char pattern[] = "/tmp/mirado-bench-XXXXXX";
+    const char* made = mkdtemp(pattern);
+    if (made == nullptr) std::abort();
+    dir = made;
+    const fs::path copy = dir / fs::path(g_built_plugin).filename();
+    fs::copy_file(g_built_plugin, copy);
+    if (large) {
+      std::ofstream ini(dir / "Mirado.ini", std::ios::binary);
+      for (int channel = 0; channel < 1000; ++channel) {
+        ini << "[#channel" << channel << "]\r\n";
+        for (int player = 0; player < 5; ++player) {
+          ini << "PLAYER" << static_cast<char>('A' + player) << "=" << (channel * 7 + player) % 100 << "\r\n";
+          ini << "PLAYER" << static_cast<char>('A' + player) << ".Memo=memo " << channel << "\r\n";
+        }
+      }
+    }
+    std::string error;
+    plugin = mirado::host::Plugin::Load(copy.string(), &error);
+    if (!plugin) {
+      std::fprintf(stderr, "cannot load %s: %s\n", copy.c_str(), error.c_str());
+      std::abort();
+    }
+  }
+  ~LoadedCopy() {
+    plugin.reset();
+    std::error_code ignored;
+    fs::remove_all(dir, ignored);
+  }
+};
+
+LoadedCopy& Small() {
+  static LoadedCopy copy(false);
+  return copy;
+}
+LoadedCopy& Large() {
+  static LoadedCopy copy(true);
+  return copy;
 }
 
-void Run(MiradoEntryPoint entry, benchmark::State& state, const std::string& text, bool cache) {
-  UsePrivateSettings();
-  mirado::SetPatternCacheEnabled(cache);
+void Run(benchmark::State& state, MiradoEntryPoint entry, const std::string& text, const char* channel = "#trpg") {
   char output[4096];
   for (auto _ : state) {
     output[0] = '\0';
-    entry("taro", "", "", "", "#trpg", text.c_str(), output);
+    entry("taro", "", "", "", channel, text.c_str(), output);
     benchmark::DoNotOptimize(output);
   }
-  mirado::SetPatternCacheEnabled(true);
 }
 
-void RunCommand(benchmark::State& state, const std::string& text, bool cache) { Run(Command, state, text, cache); }
-
-// A chat line nobody meant for the bot ("今日はよろしくお願いします" in
-// code page 932).
+// "今日はよろしくお願いします" and "性格表" (the personality table) in code page 932.
 const std::string kChat =
     "\x8D\xA1\x93\xFA\x82\xCD\x82\xE6\x82\xEB\x82\xB5\x82\xAD\x82\xA8\x8A\xE8\x82\xA2\x82\xB5\x82\xDC\x82\xB7";
+const std::string kPhrase = "\x90\xAB\x8A\x69\x95\x5C";
 
-std::string WorstLine() {
+// A full line of 1000-dice terms, five times.
+std::string WorstRollLine() {
   std::string line = "#";
   while (line.size() < 1000) line += "1000D6+";
   return line + "1**5";
 }
+// A comparison suffix that never completes: "#" then "=1" 508 times, "=1.a1".
+std::string WorstSuffixLine() {
+  std::string line = "#";
+  for (int i = 0; i < 508; ++i) line += "=1";
+  return line + "=1.a1";
+}
 
-void BM_Roll(benchmark::State& state) { RunCommand(state, "#2D6+3", true); }
-void BM_RollNoCache(benchmark::State& state) { RunCommand(state, "#2D6+3", false); }
-void BM_ChatLine(benchmark::State& state) { RunCommand(state, kChat, true); }
-void BM_ChatLineNoCache(benchmark::State& state) { RunCommand(state, kChat, false); }
-void BM_WorstRoll(benchmark::State& state) { RunCommand(state, WorstLine(), true); }
-
-// Alias on lines no phrase matches, and on one that becomes a command
-// ("性格表", the personality table: the rewrite and the table command).
-void BM_AliasAsciiChat(benchmark::State& state) { Run(Alias, state, "hello everyone, ready to roll?", true); }
-void BM_AliasJapaneseChat(benchmark::State& state) { Run(Alias, state, kChat, true); }
-void BM_AliasPhrase(benchmark::State& state) { Run(Alias, state, "\x90\xAB\x8A\x69\x95\x5C", true); }
+void BM_Roll(benchmark::State& s) { Run(s, Small().plugin->RawCommand(), "#2D6+3"); }
+void BM_DoubleCross(benchmark::State& s) { Run(s, Small().plugin->RawCommand(), "#3DX@8"); }
+void BM_Percentile(benchmark::State& s) { Run(s, Small().plugin->RawCommand(), "#1D100<=50"); }
+void BM_Repeated(benchmark::State& s) { Run(s, Small().plugin->RawCommand(), "#2D6>=7**3"); }
+void BM_ChatAscii(benchmark::State& s) { Run(s, Small().plugin->RawCommand(), "hello everyone, ready to roll?"); }
+void BM_ChatJapanese(benchmark::State& s) { Run(s, Small().plugin->RawCommand(), kChat); }
+void BM_AliasChatAscii(benchmark::State& s) { Run(s, Small().plugin->RawAlias(), "hello everyone, ready to roll?"); }
+void BM_AliasChatJapanese(benchmark::State& s) { Run(s, Small().plugin->RawAlias(), kChat); }
+void BM_AliasPhrase(benchmark::State& s) { Run(s, Small().plugin->RawAlias(), kPhrase); }
+void BM_WorstRollLine(benchmark::State& s) { Run(s, Small().plugin->RawCommand(), WorstRollLine()); }
+void BM_WorstSuffixLine(benchmark::State& s) { Run(s, Small().plugin->RawCommand(), WorstSuffixLine()); }
+// The same reads and writes on a small file and on the large one.
+void BM_GetListSmall(benchmark::State& s) { Run(s, Small().plugin->RawCommand(), "#GET LIST"); }
+void BM_GetListLarge(benchmark::State& s) { Run(s, Large().plugin->RawCommand(), "#GET LIST", "#channel500"); }
+void BM_SetSmall(benchmark::State& s) { Run(s, Small().plugin->RawCommand(), "#SET 5"); }
+void BM_SetLarge(benchmark::State& s) { Run(s, Large().plugin->RawCommand(), "#SET 5", "#channel500"); }
+void BM_RollLarge(benchmark::State& s) { Run(s, Large().plugin->RawCommand(), "#2D6+3", "#channel500"); }
 
 }  // namespace
 
 BENCHMARK(BM_Roll);
-BENCHMARK(BM_RollNoCache);
-BENCHMARK(BM_ChatLine);
-BENCHMARK(BM_ChatLineNoCache);
-BENCHMARK(BM_WorstRoll)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_AliasAsciiChat);
-BENCHMARK(BM_AliasJapaneseChat);
+BENCHMARK(BM_DoubleCross);
+BENCHMARK(BM_Percentile);
+BENCHMARK(BM_Repeated);
+BENCHMARK(BM_ChatAscii);
+BENCHMARK(BM_ChatJapanese);
+BENCHMARK(BM_AliasChatAscii);
+BENCHMARK(BM_AliasChatJapanese);
 BENCHMARK(BM_AliasPhrase);
-BENCHMARK_MAIN();
+BENCHMARK(BM_WorstRollLine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_WorstSuffixLine)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_GetListSmall);
+BENCHMARK(BM_GetListLarge);
+BENCHMARK(BM_SetSmall)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SetLarge)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RollLarge);
+
+int main(int argc, char** argv) {
+  // --plugin=PATH names the library to load; by default the one built beside
+  // the benchmark's folder.
+  g_built_plugin = MIRADO_BUILT_PLUGIN;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strncmp(argv[i], "--plugin=", 9) == 0) g_built_plugin = argv[i] + 9;
+  }
+  benchmark::Initialize(&argc, argv);
+  benchmark::RunSpecifiedBenchmarks();
+  benchmark::Shutdown();
+  return 0;
+}

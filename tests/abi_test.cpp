@@ -1,9 +1,11 @@
 // Loads the built plug-in library from a folder of its own, exactly as a host
 // does, and calls its entry points through the C interface.
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <regex>
+#include <vector>
 
 #include "plugin_loader.h"
 #include "support/test_support.h"
@@ -94,6 +96,76 @@ TEST_F(AbiTest, HostileInputNeverOverrunsTheBuffer) {
   plugin_->Alias(mixed, mixed, mixed);
   plugin_->Part(mixed, mixed, mixed);
   for (const auto& l : plugin_->Alias("taro", "#trpg", std::string(1023, '\x83'))) EXPECT_LT(l.size(), 4096u);
+}
+
+// Calls an entry point the way a host does, with the host's own 4096-byte
+// buffer inside a larger block: bytes past the buffer are a canary that must
+// survive, and the host's text already in the buffer must stay as it was.
+struct GuardedCall {
+  static constexpr std::size_t kBuffer = 4096, kCanary = 256;
+  std::string host_text;
+  std::string result;  // the buffer up to its terminator
+  bool terminated = false, canary_intact = false;
+
+  GuardedCall(MiradoEntryPoint entry, const std::string& nick, const std::string& channel, const std::string& text,
+              const std::string& host = "") {
+    std::vector<char> block(kBuffer + kCanary, '\xA5');
+    std::fill(block.begin(), block.begin() + kBuffer, '\0');
+    std::copy(host.begin(), host.end(), block.begin());
+    host_text = host;
+    entry(nick.c_str(), "", "", "", channel.c_str(), text.c_str(), block.data());
+    const auto nul = std::find(block.begin(), block.begin() + kBuffer, '\0');
+    terminated = nul != block.begin() + kBuffer;
+    result.assign(block.begin(), nul);
+    canary_intact = std::all_of(block.begin() + kBuffer, block.end(), [](char c) { return c == '\xA5'; });
+  }
+  // Every line the plug-in added: a whole NOTICE or PART line.
+  bool LinesAreWhole() const {
+    if (result.compare(0, host_text.size(), host_text) != 0) return false;
+    std::size_t p = host_text.size();
+    while (p < result.size()) {
+      const std::size_t end = result.find("\r\n", p);
+      const std::string line = result.substr(p, end == std::string::npos ? std::string::npos : end - p);
+      if (!line.empty() && line.rfind("NOTICE ", 0) != 0 && line.rfind("PART ", 0) != 0 &&
+          line.rfind("notice ", 0) != 0)
+        return false;
+      if (line.find_first_of("\r\n") != std::string::npos) return false;
+      if (end == std::string::npos) break;
+      p = end + 2;
+    }
+    return true;
+  }
+};
+
+TEST_F(AbiTest, RepliesStayInsideTheHostsBufferAndKeepItsText) {
+  std::string mixed;
+  for (int i = 0; i < 1023; ++i) mixed += static_cast<char>(1 + (i * 37) % 255);
+  const std::string long_nick(1023, 'n'), long_channel = "#" + std::string(1022, 'c');
+  const std::string repeated = "#1D1" + std::string(53 * 2, '+') + "**5";
+  for (MiradoEntryPoint entry : {plugin_->RawCommand(), plugin_->RawAlias(), plugin_->RawPart()}) {
+    ASSERT_NE(entry, nullptr);
+    for (const std::string& host :
+         {std::string(), std::string("PRIVMSG #x :host text\r\n"), std::string(3000, 'h'), std::string(4095, 'h')}) {
+      for (const std::string& text : {mixed, std::string("#2D6**5"), std::string("#1000D1"), repeated,
+                                      std::string("#HELP"), std::string("\x83\x81\x83\x82 x")}) {
+        const GuardedCall call(entry, long_nick, long_channel, text, host);
+        EXPECT_TRUE(call.terminated);
+        EXPECT_TRUE(call.canary_intact);
+        EXPECT_TRUE(call.LinesAreWhole()) << call.result.substr(0, 200);
+      }
+    }
+  }
+}
+
+TEST_F(AbiTest, LineBreaksInNamesNeverBecomeLinesOfTheirOwn) {
+  for (MiradoEntryPoint entry : {plugin_->RawCommand(), plugin_->RawAlias(), plugin_->RawPart()}) {
+    const GuardedCall nick(entry, "a\r\nQUIT :x", "#trpg", "#2D6");
+    EXPECT_TRUE(nick.LinesAreWhole()) << nick.result;
+    const GuardedCall channel(entry, "taro", "#a\r\nPRIVMSG 1", "#2D6");
+    EXPECT_TRUE(channel.LinesAreWhole()) << channel.result;
+    const GuardedCall text(entry, "taro", "#trpg", "#COUNT #a\rPRIVMSG 1\n2D6");
+    EXPECT_TRUE(text.LinesAreWhole()) << text.result;
+  }
 }
 
 }  // namespace

@@ -23,6 +23,12 @@ class Plugin {
   Plugin(const Plugin&) = delete;
   Plugin& operator=(const Plugin&) = delete;
 
+  // The raw entry points (null where the library exports none), for callers
+  // that bring their own buffer: the ABI tests check the real bounds with them.
+  MiradoEntryPoint RawCommand() const { return command_; }
+  MiradoEntryPoint RawAlias() const { return alias_; }
+  MiradoEntryPoint RawPart() const { return part_; }
+
   bool HasAlias() const { return alias_ != nullptr; }
   bool HasPart() const { return part_ != nullptr; }
 

@@ -40,9 +40,17 @@ int SplitLine(const char* text, char* word, char* rest, ParamArea& params) {
 
 namespace {
 
-// The prefix characters: '#', the full-width sign (81 94) and the sharp sign
-// (81 F2), as single-byte escapes of the narrow pattern.
-constexpr const char* kPrefixAlternatives = "#|\\x81\\x94|\\x81\\xF2";
+// The length of the command prefix the word starts with: '#' (1 byte), the
+// full-width sign "＃" (81 94) or the sharp sign "♯" (81 F2), 2 bytes; 0
+// without one. This is the whole-word pattern "(#|\x81\x94|\x81\xF2)(.*)"
+// decided on the first bytes, without running a pattern on every chat line.
+std::size_t PrefixLength(const char* word) {
+  const auto b0 = static_cast<unsigned char>(word[0]);
+  if (b0 == '#') return 1;
+  const auto b1 = static_cast<unsigned char>(word[1]);
+  if (b0 == 0x81 && (b1 == 0x94 || b1 == 0xF2)) return 2;
+  return 0;
+}
 
 // Rolls `slot0` as a dice expression with the line's first four parameters
 // after it, as the command of a word that names no command.
@@ -67,26 +75,31 @@ void RunCommand(const char* nick, const char* channel, const char* text, char* o
   const int count = SplitLine(text, word, rest, params);
   if (count < 0) return;
 
-  char prefix_pattern[kLineSize];
-  mirado::FormatText(prefix_pattern, sizeof prefix_pattern, "(%s)(.*)", kPrefixAlternatives);
-  std::vector<std::string> groups;
-  if (!mirado::FullMatch(word, prefix_pattern, false, &groups) || groups.size() != 3) {
+  const std::size_t prefix = PrefixLength(word);
+  if (prefix == 0) {
     RunFallbackRoll(output, channel, nick, word, rest, params, false);
     return;
   }
-  const std::string name_typed = groups[2].empty() ? std::string("CALC") : groups[2];
+  const std::string_view after_prefix(word + prefix);
+  const std::string name_typed = after_prefix.empty() ? std::string("CALC") : std::string(after_prefix);
   char name[kLineSize];
   mirado::ToHalfWidth(name_typed.c_str(), name, sizeof name);
-  for (std::size_t i = 0; i < kCommandTableSize; ++i) {
-    const CommandEntry& row = kCommandTable[i];
-    if (count < row.MinParams || !mirado::FullMatch(name, row.Pattern)) continue;
-    std::unique_ptr<BotCommandAbstract> command(row.Factory());
+  if (const CommandEntry* row = FindCommand(name, count)) {
+    std::unique_ptr<BotCommandAbstract> command(row->Factory());
     if (!command) return;
     command->Init(output, channel, nick, word, rest, params);
     command->Execute();
     return;
   }
   RunFallbackRoll(output, channel, nick, name, rest, params, true);
+}
+
+const CommandEntry* FindCommand(const char* name, int param_count) {
+  for (std::size_t i = 0; i < kCommandTableSize; ++i) {
+    const CommandEntry& row = kCommandTable[i];
+    if (param_count >= row.MinParams && mirado::FullMatch(name, row.Pattern)) return &row;
+  }
+  return nullptr;
 }
 
 }  // namespace BotCommand

@@ -27,6 +27,10 @@ struct CommandEntry {
 extern const CommandEntry kCommandTable[];
 extern const std::size_t kCommandTableSize;
 
+// The first row of the command table that takes the command name `name`
+// (half width, prefix removed) with `param_count` parameters, or null.
+const CommandEntry* FindCommand(const char* name, int param_count);
+
 // Handles one chat line: the body of the exported Command.
 void RunCommand(const char* nick, const char* channel, const char* text, char* output);
 
