@@ -31,3 +31,8 @@ set(MIRADO_PLUGIN_SOURCES src/plugin/library/plugin_library.cpp)
 if(WIN32)
   list(APPEND MIRADO_PLUGIN_SOURCES src/plugin/library/dll_main-win32.cpp)
 endif()
+
+# The random tables' compiled-in data, generated from their data files.
+if(IS_DIRECTORY ${CMAKE_SOURCE_DIR}/src/tables/data)
+  include(${CMAKE_SOURCE_DIR}/cmake/MiradoTableData.cmake)
+endif()

@@ -5,6 +5,7 @@
 
 #include "dice/dice.h"
 #include "plugin/dispatch.h"
+#include "tables/tables.h"
 
 namespace BotCommand {
 namespace {
@@ -20,6 +21,8 @@ const CommandEntry kCommandTable[] = {
     {Create<RollDice>, "CALC|DICE|ROL[LE]", 1},
     {Create<RollDice_HideAll>, "S(ECRET)?", 1},
     {Create<RollDice_HideResult>, "S(ECRET)?D", 1},
+    {Create<CallTable>, "TABLE|T|TBL?", 1},
+    {Create<CallTable>, "MAKE|MK?", 1},
     {Create<Count>, "COUNT|CNT", 1},
 };
 const std::size_t kCommandTableSize = sizeof kCommandTable / sizeof kCommandTable[0];

@@ -1,0 +1,62 @@
+// What the table tests share: replies under a pinned seed, seeds found by
+// their reference dice, and the check that every row of a table turns up.
+#ifndef MIRADO_TABLES_TABLE_TEST_SUPPORT_H_
+#define MIRADO_TABLES_TABLE_TEST_SUPPORT_H_
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <random>
+#include <set>
+#include <string>
+
+#include "support/test_support.h"
+#include "tables/table_data.h"
+
+namespace Tables::testing {
+
+// The reply to `line`, typed by taro in #trpg, with every reseed giving `seed`.
+inline std::string Answer(const std::string& line, uint32_t seed) {
+  mirado::testing::PinnedRandom pinned(seed);
+  return mirado::testing::CallCommand("taro", "#trpg", line);
+}
+
+// The first seed whose reference sequence satisfies `wanted` (given a fresh
+// std::mt19937 of that seed).
+inline uint32_t SeedWhere(const std::function<bool(std::mt19937&)>& wanted) {
+  for (uint32_t seed = 1; seed < 2000000; ++seed) {
+    std::mt19937 reference(seed);
+    if (wanted(reference)) return seed;
+  }
+  ADD_FAILURE() << "no seed found";
+  return 0;
+}
+
+// The start every answer line of taro in #trpg has.
+inline std::string Head() { return "\r\nNOTICE #trpg :taro -> "; }
+
+// Runs `line` under `seeds` seeds and expects every row of `column` of
+// `table` among the replies (each row appears after "] " or as a whole
+// field, so the search looks for the row's text).
+inline void ExpectEveryRow(const std::string& line, const Data::DataTable& table, int32_t column,
+                           uint32_t seeds = 3000) {
+  std::set<int32_t> missing;
+  for (int32_t row = 0; row < table.rows; ++row) missing.insert(row);
+  std::string replies;
+  for (uint32_t seed = 1; seed <= seeds && !missing.empty(); ++seed) {
+    const std::string reply = Answer(line, seed);
+    for (auto it = missing.begin(); it != missing.end();) {
+      if (reply.find(table.Text(*it, column)) != std::string::npos) {
+        it = missing.erase(it);
+      } else {
+        ++it;
+      }
+    }
+  }
+  for (int32_t row : missing) ADD_FAILURE() << table.name << " row " << row << " never drawn by " << line;
+}
+
+}  // namespace Tables::testing
+
+#endif  // MIRADO_TABLES_TABLE_TEST_SUPPORT_H_
