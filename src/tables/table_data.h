@@ -27,6 +27,7 @@ struct DataTable {
   const DataColumn* column;
   const char* const* cells;  // rows * columns, row by row
   const int32_t* numbers;    // the same layout; 0 in text columns
+  bool repeats;              // rows may repeat (several rolls, one result)
 
   // The text of `column` in `row`; "" outside the table, so a bad index
   // can never read past the data.

