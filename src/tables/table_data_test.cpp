@@ -47,6 +47,20 @@ TEST(TableData, EveryTextFitsItsFieldAndNoRowIsEmptyOrRepeated) {
   }
 }
 
+// Every sentence template has the two blanks its words fill.
+TEST(TableData, TemplatesHaveTwoBlanks) {
+  for (const DataTable* table : {&personality_templates, &nw_relation_templates}) {
+    for (int32_t row = 0; row < table->rows; ++row) {
+      const std::string text = table->Text(row, 0);
+      const std::size_t first = text.find("%s");
+      ASSERT_NE(first, std::string::npos) << table->name << " row " << row;
+      const std::size_t second = text.find("%s", first + 2);
+      ASSERT_NE(second, std::string::npos) << table->name << " row " << row;
+      EXPECT_EQ(text.find('%', second + 2), std::string::npos) << table->name << " row " << row;
+    }
+  }
+}
+
 TEST(TableData, TablesHaveTheRowsTheirDiceReach) {
   const struct {
     const DataTable& table;

@@ -32,10 +32,10 @@ constexpr const char* kRabbit = "RHD|RABB?IT(HOLE)?";
 
 const TableEntry kTableDirectory[] = {
     {kTableFamily, NoTable, kSf, "EX", "", ""},
-    {kTableFamily, NoTable, "SF|SFAD|SFV3|SFM|NW\\d?", "CHAR(ACTER)?", "", ""},
-    {kTableFamily, NoTable, kNw, "LIFE(PATH)?", "", ""},
-    {kTableFamily, NoTable, kNw, "REL(ATION)?|R", "", ""},
-    {kTableFamily, NoTable, kNw, "TITLE", "", ""},
+    {kTableFamily, SfPersonality, "SF|SFAD|SFV3|SFM|NW\\d?", "CHAR(ACTER)?", "", ""},
+    {kTableFamily, NwLifePath, kNw, "LIFE(PATH)?", "", ""},
+    {kTableFamily, NwRelations, kNw, "REL(ATION)?|R", "", ""},
+    {kTableFamily, NwEpithet, kNw, "TITLE", "", ""},
     {kTableFamily, DxEmotion, "DX\\d?", "FEEL|EMOTION", "", ""},
     {kTableFamily, DxAwakening, "DX\\d?", "AWAKE|URGE", "", ""},
     {kTableFamily, NoTable, "DX3?", "NAME", "", ""},
