@@ -41,7 +41,7 @@ const TableEntry kTableDirectory[] = {
     {kTableFamily, NoTable, "DX3?", "NAME", "", ""},
     {kTableFamily, NoTable, "INO2?", "NAME", "", ""},
     {kTableFamily, DhFumble, "DH", "F|FUMBLE", "", ""},
-    {kTableFamily, NoTable, "GD", "", "", ""},
+    {kTableFamily, GdTables, "GD", "", "", ""},
     {kTableFamily, SwRequiem, kSw, "REQ|REQUIEM", "", ""},
     {kTableFamily, SwTurnUndead, kSw, "TU|TURN|TURNUNDEAD", "", ""},
     {kTableFamily, SwFear, kSw, "FEAR", "", ""},
