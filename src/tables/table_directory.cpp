@@ -50,7 +50,7 @@ const TableEntry kTableDirectory[] = {
     {kTableFamily, BbntOriginLove, kBbnt, "L(OVE?)?", "", ""},
     {kTableFamily, BbntOriginGuilt, kBbnt, "G(U?ILTY)?", "", ""},
     {kTableFamily, BbntBondEgo, kBbnt, "EGO|KIZUNA|KZN", "", ""},
-    {kTableFamily, NoTable, kAls, "LIFE", "", ""},
+    {kTableFamily, AlsCircumstances, kAls, "LIFE", "", ""},
     {kTableFamily, AlsShard, kAls, "SHARD", "", ""},
     {kTableFamily, DbzLuckyBag, "DBZ?", "BAG", "", ""},
     {kTableFamily, NoTable, kHmoon, "ENCOUNT|ENCOUNTER|ET", "", ""},
