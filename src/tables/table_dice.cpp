@@ -26,4 +26,22 @@ D66 RollD66() {
   return roll;
 }
 
+int32_t DrawWeighted(const Data::DataTable& table, int32_t weight_column, int32_t* slot) {
+  int32_t slots = 0;
+  for (int32_t row = 0; row < table.rows; ++row) {
+    const int32_t weight = table.Number(row, weight_column);
+    if (weight > 0) slots += weight;
+  }
+  const int32_t drawn = Draw(slots);
+  if (slot != nullptr) *slot = drawn;
+  int32_t start = 0;
+  for (int32_t row = 0; row < table.rows; ++row) {
+    const int32_t weight = table.Number(row, weight_column);
+    if (weight <= 0) continue;
+    if (drawn < start + weight) return row;
+    start += weight;
+  }
+  return 0;
+}
+
 }  // namespace Tables

@@ -6,6 +6,8 @@
 
 #include <cstdint>
 
+#include "tables/table_data.h"
+
 namespace Tables {
 
 // One draw modulo `faces` (0..faces-1): a die, or a pick from a list of
@@ -26,6 +28,12 @@ struct D66 {
   int32_t HalfIndex() const { return tens * 3 + ones / 2; }
 };
 D66 RollD66();
+
+// A weighted pick: the table is read as a list of slots in which each row
+// stands `weight` times (the number in `weight_column`), and one draw modulo
+// the slot count picks a slot. Returns the row; `slot` (when given) receives
+// the slot drawn. Rows of weight 0 or less have no slot.
+int32_t DrawWeighted(const Data::DataTable& table, int32_t weight_column, int32_t* slot = nullptr);
 
 }  // namespace Tables
 

@@ -38,7 +38,7 @@ const TableEntry kTableDirectory[] = {
     {kTableFamily, NwEpithet, kNw, "TITLE", "", ""},
     {kTableFamily, DxEmotion, "DX\\d?", "FEEL|EMOTION", "", ""},
     {kTableFamily, DxAwakening, "DX\\d?", "AWAKE|URGE", "", ""},
-    {kTableFamily, NoTable, "DX3?", "NAME", "", ""},
+    {kTableFamily, DxName, "DX3?", "NAME", "", ""},
     {kTableFamily, NoTable, "INO2?", "NAME", "", ""},
     {kTableFamily, DhFumble, "DH", "F|FUMBLE", "", ""},
     {kTableFamily, GdTables, "GD", "", "", ""},
