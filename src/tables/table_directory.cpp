@@ -39,7 +39,7 @@ const TableEntry kTableDirectory[] = {
     {kTableFamily, DxEmotion, "DX\\d?", "FEEL|EMOTION", "", ""},
     {kTableFamily, DxAwakening, "DX\\d?", "AWAKE|URGE", "", ""},
     {kTableFamily, DxName, "DX3?", "NAME", "", ""},
-    {kTableFamily, NoTable, "INO2?", "NAME", "", ""},
+    {kTableFamily, InoName, "INO2?", "NAME", "", ""},
     {kTableFamily, DhFumble, "DH", "F|FUMBLE", "", ""},
     {kTableFamily, GdTables, "GD", "", "", ""},
     {kTableFamily, SwRequiem, kSw, "REQ|REQUIEM", "", ""},
