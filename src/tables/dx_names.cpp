@@ -3,10 +3,10 @@
 #include <string>
 
 #include "core/text.h"
+#include "tables/name_options.h"
 #include "tables/table_data_list.h"
 #include "tables/table_dice.h"
 #include "tables/table_handlers.h"
-#include "tables/tables.h"
 
 namespace Tables {
 namespace {
@@ -34,22 +34,12 @@ enum Column { kName = 0, kReading = 1, kWeight = 2, kKind = 3 };
 }  // namespace
 
 void DxName(BotCommand::BotCommandAbstract& out, const TableWords& words) {
-  bool male = false, gender_given = false, origin_given = false;
-  bool foreign_family = false, foreign_given = false;
-  for (int i = 1; i <= 2; ++i) {
-    char word[BotCommand::kLineSize];
-    mirado::ToHalfWidth(words[i], word, sizeof word);
-    for (const Origins& origins : kOrigins) {
-      if (mirado::FullMatch(word, origins.pattern)) {
-        origin_given = true;
-        foreign_family = origins.foreign_family;
-        foreign_given = origins.foreign_given;
-        break;
-      }
-    }
-    if (ParseGender(&male, words[i], false)) gender_given = true;
-  }
-  if (!gender_given) male = Draw(2) == 1;
+  const NameOptions<Origins> options = ReadNameOptions(words, kOrigins);
+  bool male = options.male;
+  const bool origin_given = options.origin != nullptr;
+  bool foreign_family = origin_given && options.origin->foreign_family;
+  bool foreign_given = origin_given && options.origin->foreign_given;
+  if (!options.gender_given) male = Draw(2) == 1;
   if (!origin_given) {
     // Mostly Japanese: one in five is wholly foreign, and one in 25 of the
     // rest has a foreign family name.

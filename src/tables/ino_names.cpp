@@ -4,10 +4,10 @@
 #include <string>
 
 #include "core/text.h"
+#include "tables/name_options.h"
 #include "tables/table_data_list.h"
 #include "tables/table_dice.h"
 #include "tables/table_handlers.h"
-#include "tables/tables.h"
 
 namespace Tables {
 namespace {
@@ -70,22 +70,12 @@ Origin OtherOrigin(Origin origin) {
 }  // namespace
 
 void InoName(BotCommand::BotCommandAbstract& out, const TableWords& words) {
-  bool male = false, gender_given = false, origin_given = false;
-  Origin family_origin = kJapanese, given_origin = kJapanese;
-  for (int i = 1; i <= 2; ++i) {
-    char word[BotCommand::kLineSize];
-    mirado::ToHalfWidth(words[i], word, sizeof word);
-    for (const OriginWord& option : kOriginWords) {
-      if (mirado::FullMatch(word, option.pattern)) {
-        origin_given = true;
-        family_origin = option.family;
-        given_origin = option.given;
-        break;
-      }
-    }
-    if (ParseGender(&male, words[i], false)) gender_given = true;
-  }
-  if (!gender_given) male = Draw(2) == 1;
+  const NameOptions<OriginWord> options = ReadNameOptions(words, kOriginWords);
+  bool male = options.male;
+  const bool origin_given = options.origin != nullptr;
+  Origin family_origin = origin_given ? options.origin->family : kJapanese;
+  Origin given_origin = origin_given ? options.origin->given : kJapanese;
+  if (!options.gender_given) male = Draw(2) == 1;
   if (!origin_given) {
     // Mostly Japanese; one in five foreign, Chinese or Western by one draw;
     // and one in twenty with a given name of another origin.
