@@ -31,7 +31,7 @@ constexpr const char* kRabbit = "RHD|RABB?IT(HOLE)?";
 }  // namespace
 
 const TableEntry kTableDirectory[] = {
-    {kTableFamily, NoTable, kSf, "EX", "", ""},
+    {kTableFamily, SfExParameter, kSf, "EX", "", ""},
     {kTableFamily, SfPersonality, "SF|SFAD|SFV3|SFM|NW\\d?", "CHAR(ACTER)?", "", ""},
     {kTableFamily, NwLifePath, kNw, "LIFE(PATH)?", "", ""},
     {kTableFamily, NwRelations, kNw, "REL(ATION)?|R", "", ""},
