@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
+#include <string>
 #include <vector>
 
 #include "core/random_source.h"
@@ -217,6 +219,38 @@ TEST(ParseGender, EveryFormAndTheRandomFallback) {
     std::mt19937 reference(seed);
     EXPECT_FALSE(ParseGender(&male, "neko", true));
     EXPECT_EQ(male, (reference() & 1u) != 0) << seed;
+  }
+}
+
+}  // namespace
+}  // namespace Tables
+
+namespace Tables {
+namespace {
+
+// Every table of the first group, with the longest and oddest words a line
+// can carry after it: each answer comes quickly and is made of whole NOTICE
+// lines.
+TEST(TableCommandInput, LongAndOddWordsAnswerQuicklyInWholeLines) {
+  TempSettings settings;
+  const char* tables[] = {"SF EX",    "SF CHAR", "NW LIFE", "NW REL",   "NW TITLE", "DX FEEL",   "DX AWAKE", "DX NAME",
+                          "INO NAME", "DH F",    "GD FS",   "GD PS2",   "SW REQ",   "SW TU",     "SW FEAR",  "SW DJ",
+                          "ARA LIFE", "BBNT L",  "BBNT G",  "BBNT EGO", "ALS LIFE", "ALS SHARD", "DBZ BAG"};
+  const std::string digits(480, '9');
+  const std::string odd = std::string(470, 'x') + "%s%n%d\x81";
+  const std::string words[] = {digits + " -" + digits, odd + " " + odd, "\x82\xA0 \x81\x94\x81\x94"};
+  for (const char* table : tables) {
+    for (const std::string& rest : words) {
+      const std::string line = std::string("#T ") + table + " " + rest;
+      const std::clock_t start = std::clock();
+      const std::string reply = CallCommand(std::string(200, 'n'), "#trpg", line.substr(0, 1023));
+      // Processor time, in milliseconds (<chrono> cannot be compiled for
+      // code page 932 literals).
+      EXPECT_LT(static_cast<double>(std::clock() - start) * 1000.0 / CLOCKS_PER_SEC, 50.0) << table;
+      for (const std::string& answer : Lines(reply)) {
+        EXPECT_EQ(answer.rfind("NOTICE #trpg :", 0), 0u) << table;
+      }
+    }
   }
 }
 
