@@ -11,18 +11,8 @@ namespace {
 using testing::Answer;
 using testing::ExpectEveryRow;
 using testing::Head;
+using testing::SeedStarting;
 using testing::SeedWhere;
-
-// A seed whose reference outputs start with these remainders (each pair is
-// a modulus and the wanted remainder).
-uint32_t SeedStarting(std::initializer_list<std::pair<uint32_t, uint32_t>> draws) {
-  return SeedWhere([&](std::mt19937& r) {
-    for (const auto& [faces, value] : draws) {
-      if (r() % faces != value) return false;
-    }
-    return true;
-  });
-}
 
 TEST(DhFumble, TotalsTwoAndTwelveAndEveryRow) {
   EXPECT_EQ(Answer("#T DH FUMBLE", SeedStarting({{6, 0}, {6, 0}})), Head() + Data::dh_fumble.Text(0, 0));

@@ -7,9 +7,11 @@
 
 #include <cstdint>
 #include <functional>
+#include <initializer_list>
 #include <random>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "support/test_support.h"
 #include "tables/table_data.h"
@@ -31,6 +33,17 @@ inline uint32_t SeedWhere(const std::function<bool(std::mt19937&)>& wanted) {
   }
   ADD_FAILURE() << "no seed found";
   return 0;
+}
+
+// The first seed whose reference outputs start with these remainders: each
+// pair is a modulus (the faces of a die) and the wanted remainder.
+inline uint32_t SeedStarting(std::initializer_list<std::pair<uint32_t, uint32_t>> draws) {
+  return SeedWhere([&](std::mt19937& r) {
+    for (const auto& [faces, value] : draws) {
+      if (r() % faces != value) return false;
+    }
+    return true;
+  });
 }
 
 // The start every answer line of taro in #trpg has.
