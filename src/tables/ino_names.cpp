@@ -88,6 +88,8 @@ void InoName(BotCommand::BotCommandAbstract& out, const TableWords& words) {
   const Data::DataTable& givens = GivenNames(given_origin, male);
   const D66 family_roll = RollD66();
   const D66 given_roll = RollD66();
+  // The attribute of the bearer's power: one draw after the names, shown
+  // after the whole name on a line of its own.
   const int32_t attribute = Draw(Data::ino_attributes.rows);
   const int32_t family = family_roll.Index(), given = given_roll.Index();
 
