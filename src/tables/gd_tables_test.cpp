@@ -96,6 +96,11 @@ TEST(GdTables, EveryRowTurnsUp) {
   ExpectEveryRow("#T GD FA", Data::gd_fumble_weapon, 0);
   ExpectEveryRow("#T GD FT", Data::gd_fumble_thrown, 0);
   ExpectEveryRow("#T GD FG", Data::gd_fumble_unarmed, 0);
+  ExpectEveryRow("#T GD PA", Data::gd_penalty_weapon, 2);
+  ExpectEveryRow("#T GD PG", Data::gd_penalty_unarmed, 2);
+  ExpectEveryRow("#T GD PE", Data::gd_penalty_explosion, 2);
+  ExpectEveryRow("#T GD PS2", Data::gd_penalty_shooting_through, 2);
+  ExpectEveryRow("#T GD PS", Data::gd_penalty_shooting, 2);
 }
 
 }  // namespace

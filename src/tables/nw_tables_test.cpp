@@ -20,6 +20,13 @@ TEST(FillMarks, ReplacesOnlyItsMarkAndOnlyAsManyAsGiven) {
   EXPECT_EQ(FillMarks("", "%d", {"1"}), "");
 }
 
+TEST(HoldsRow, MarksStandForFilledText) {
+  EXPECT_TRUE(testing::HoldsRow("x 1D6(4)／出血:2D6(7) y", "1D6(%d)／出血:2D6(%d)"));
+  EXPECT_FALSE(testing::HoldsRow("1D6(4)", "1D6(%d)／出血"));
+  EXPECT_TRUE(testing::HoldsRow("[a]だが[b]", "[%s]だが[%s]"));
+  EXPECT_FALSE(testing::HoldsRow("だが[b][a]", "[%s]だが[%s]"));
+}
+
 TEST(NwTables, TemplateFilledWithTheFirstDrawFirst) {
   for (uint32_t seed : {1u, 6u, 13u}) {
     std::mt19937 r(seed);
@@ -52,6 +59,8 @@ TEST(NwTables, LifePathAndEpithet) {
                                                Data::nw_epithet_second.Text(y, 0) + Data::nw_epithet_noun.Text(z, 0));
   }
   ExpectEveryRow("#T NW CHAR", Data::personality_words, 0);
+  ExpectEveryRow("#T SF CHAR", Data::personality_templates, 0);
+  ExpectEveryRow("#T NW REL", Data::nw_relation_templates, 0);
   ExpectEveryRow("#T NW REL", Data::nw_relation_words, 0);
   ExpectEveryRow("#T NW LIFEPATH", Data::nw_life_path, 0);
   ExpectEveryRow("#T NW LIFEPATH", Data::nw_life_path, 1);

@@ -49,18 +49,37 @@ inline uint32_t SeedStarting(std::initializer_list<std::pair<uint32_t, uint32_t>
 // The start every answer line of taro in #trpg has.
 inline std::string Head() { return "\r\nNOTICE #trpg :taro -> "; }
 
+// True when `reply` holds the text of `row` in order, the row's "%s" and
+// "%d" marks standing for whatever the table filled in.
+inline bool HoldsRow(const std::string& reply, const std::string& row) {
+  std::size_t from = 0, pos = 0;
+  while (pos <= row.size()) {
+    std::size_t mark = row.find('%', pos);
+    while (mark != std::string::npos && mark + 1 < row.size() && row[mark + 1] != 's' && row[mark + 1] != 'd') {
+      mark = row.find('%', mark + 1);
+    }
+    const std::string piece = row.substr(pos, mark == std::string::npos ? std::string::npos : mark - pos);
+    if (!piece.empty()) {
+      const std::size_t found = reply.find(piece, from);
+      if (found == std::string::npos) return false;
+      from = found + piece.size();
+    }
+    if (mark == std::string::npos) break;
+    pos = mark + 2;
+  }
+  return true;
+}
+
 // Runs `line` under `seeds` seeds and expects every row of `column` of
-// `table` among the replies (each row appears after "] " or as a whole
-// field, so the search looks for the row's text).
+// `table` among the replies.
 inline void ExpectEveryRow(const std::string& line, const Data::DataTable& table, int32_t column,
                            uint32_t seeds = 3000) {
   std::set<int32_t> missing;
   for (int32_t row = 0; row < table.rows; ++row) missing.insert(row);
-  std::string replies;
   for (uint32_t seed = 1; seed <= seeds && !missing.empty(); ++seed) {
     const std::string reply = Answer(line, seed);
     for (auto it = missing.begin(); it != missing.end();) {
-      if (reply.find(table.Text(*it, column)) != std::string::npos) {
+      if (HoldsRow(reply, table.Text(*it, column))) {
         it = missing.erase(it);
       } else {
         ++it;
