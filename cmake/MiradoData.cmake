@@ -25,3 +25,18 @@ function(mirado_generate)
 endfunction()
 
 mirado_generate(OUTPUT dice/rating_table.inc SCRIPT tools/gen_rating_table.py INPUTS src/dice/data/rating-table.txt)
+
+# The random tables: every data file of src/tables/data becomes one
+# compiled-in source and its list header (tools/gen_table_data.py checks
+# widths, empty and repeated rows as it goes).
+file(GLOB MIRADO_TABLE_DATA_FILES CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/tables/data/*.txt)
+if(MIRADO_TABLE_DATA_FILES)
+  add_custom_command(
+    OUTPUT ${MIRADO_GENERATED_DIR}/tables/table_data.cpp ${MIRADO_GENERATED_DIR}/tables/table_data_list.h
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tools/gen_table_data.py ${MIRADO_GENERATED_DIR}
+            ${MIRADO_TABLE_DATA_FILES}
+    DEPENDS ${CMAKE_SOURCE_DIR}/tools/gen_table_data.py ${MIRADO_TABLE_DATA_FILES}
+    COMMENT "Generating the random tables' data"
+    VERBATIM)
+  list(APPEND MIRADO_GENERATED_SOURCES ${MIRADO_GENERATED_DIR}/tables/table_data.cpp)
+endif()

@@ -31,3 +31,4 @@ set(MIRADO_PLUGIN_SOURCES src/plugin/library/plugin_library.cpp)
 if(WIN32)
   list(APPEND MIRADO_PLUGIN_SOURCES src/plugin/library/dll_main-win32.cpp)
 endif()
+

@@ -9,6 +9,7 @@
 #include "plugin/plugin_commands.h"
 #include "pool/pool.h"
 #include "state/state.h"
+#include "tables/tables.h"
 
 namespace BotCommand {
 namespace {
@@ -24,8 +25,13 @@ const CommandEntry kCommandTable[] = {
     {Create<RollDice>, "CALC|DICE|ROL[LE]", 1},
     {Create<RollDice_HideAll>, "S(ECRET)?", 1},
     {Create<RollDice_HideResult>, "S(ECRET)?D", 1},
+<<<<<<< HEAD
     {Create<SetCounter>, "SET(COUNT|CNT)?", 0},
     {Create<GetCounter>, "GET(COUNT|CNT)?", 0},
+=======
+    {Create<CallTable>, "TABLE|T|TBL?", 1},
+    {Create<CallTable>, "MAKE|MK?", 1},
+>>>>>>> tables
     {Create<Count>, "COUNT|CNT", 1},
     {Create<SceneIn>, "SCENE_?IN", 0},
     {Create<DX_Resurrect>, "DX_RES([UA]RR?ECT)?", 0},

@@ -1,0 +1,83 @@
+// The name table of the DX system: a code name and a personal name, with
+// family and given names of Japanese or foreign origin, chosen by weight.
+#include <string>
+
+#include "core/text.h"
+#include "tables/name_options.h"
+#include "tables/table_data_list.h"
+#include "tables/table_dice.h"
+#include "tables/table_handlers.h"
+
+namespace Tables {
+namespace {
+
+// Option words for the origin of the two names (a later word overrides an
+// earlier one).
+struct Origins {
+  const char* pattern;
+  bool foreign_family;
+  bool foreign_given;
+};
+constexpr Origins kOrigins[] = {
+    {"JAPAN|JA|JP", false, false},
+    {"FOREIGN|FO|FOR", true, true},
+    {"JAFO|JPFO|JF", false, true},
+    {"FOJA|FOJP|FJ", true, false},
+};
+
+// The kind byte of a name record: a Japanese name has a kana reading, a
+// foreign one a reading in Latin letters.
+constexpr int32_t kForeignKind = 1;
+
+enum Column { kName = 0, kReading = 1, kWeight = 2, kKind = 3 };
+
+}  // namespace
+
+void DxName(BotCommand::BotCommandAbstract& out, const TableWords& words) {
+  const NameOptions<Origins> options = ReadNameOptions(words, kOrigins);
+  bool male = options.male;
+  const bool origin_given = options.origin != nullptr;
+  bool foreign_family = origin_given && options.origin->foreign_family;
+  bool foreign_given = origin_given && options.origin->foreign_given;
+  if (!options.gender_given) male = Draw(2) == 1;
+  if (!origin_given) {
+    // Mostly Japanese: one in five is wholly foreign, and one in 25 of the
+    // rest has a foreign family name.
+    if (Draw(5) == 0) {
+      foreign_family = foreign_given = true;
+    } else {
+      foreign_given = false;
+      foreign_family = Draw(25) == 0;
+    }
+  }
+  const Data::DataTable& given_names = foreign_given
+                                           ? (male ? Data::dx_given_foreign_male : Data::dx_given_foreign_female)
+                                           : (male ? Data::dx_given_japanese_male : Data::dx_given_japanese_female);
+  const Data::DataTable& family_names = foreign_family ? Data::dx_family_foreign : Data::dx_family_japanese;
+  int32_t given_slot = 0, family_slot = 0;
+  const int32_t given = DrawWeighted(given_names, kWeight, &given_slot);
+  const int32_t family = DrawWeighted(family_names, kWeight, &family_slot);
+  const int32_t code = Draw(Data::dx_code_names.rows);
+
+  // A foreign family name follows the given name, as it is written in its
+  // own language; otherwise the family name comes first. The readings
+  // follow the names, set apart by a comma where kana meets Latin letters.
+  const bool given_first = family_names.Number(family, kKind) == kForeignKind;
+  const bool mixed = family_names.Number(family, kKind) != given_names.Number(given, kKind);
+  const char* first_name = given_first ? given_names.Text(given, kName) : family_names.Text(family, kName);
+  const char* second_name = given_first ? family_names.Text(family, kName) : given_names.Text(given, kName);
+  const char* first_reading = given_first ? given_names.Text(given, kReading) : family_names.Text(family, kReading);
+  const char* second_reading = given_first ? family_names.Text(family, kReading) : given_names.Text(given, kReading);
+  char names[BotCommand::kShortSize], readings[BotCommand::kShortSize];
+  mirado::FormatText(names, sizeof names, "%s %s", first_name, second_name);
+  if (mixed) {
+    mirado::FormatText(readings, sizeof readings, "%s, %s", first_reading, second_reading);
+  } else {
+    mirado::FormatText(readings, sizeof readings, "%s %s", first_reading, second_reading);
+  }
+  out.Say("[%02d]   \"%s(%s)\"", code + 1, Data::dx_code_names.Text(code, 0), Data::dx_code_names.Text(code, 1));
+  out.Say("[%02d,%02d] %s (%s) / %s", (family_slot + 1) % 100, (given_slot + 1) % 100, names, readings,
+          male ? "男性" : "女性");
+}
+
+}  // namespace Tables
