@@ -121,12 +121,13 @@ bool Apply(int32_t op, const Fraction& l, const Fraction& r, Fraction* out) {
 bool Evaluate(const TokenList& list, Fraction* result) {
   const RollToken* postfix[kStackSize + kTokenCount];
   const int n = ToPostfix(list, postfix);
-  Fraction stack[kStackSize];
+  // Every entry comes from a number token, so the list's size bounds it.
+  Fraction stack[kTokenCount];
   int depth = 0;
   for (int i = 0; i < n; ++i) {
     const int32_t type = postfix[i]->type;
     if (type == kNumber) {
-      if (depth >= kStackSize) return false;
+      if (depth >= kTokenCount) return false;
       stack[depth++] = {postfix[i]->Number(), 1};
     } else if (type == kNegate) {
       if (depth < 1) return false;

@@ -47,9 +47,19 @@ bool Make(Wide numerator, Wide denominator, Fraction* out) {
     *out = {0, 1};
     return true;
   }
-  const Wide g = static_cast<Wide>(Gcd(Magnitude(numerator), static_cast<WideMagnitude>(denominator)));
-  numerator /= g;
-  denominator /= g;
+  // Whole numbers, most of every roll, need no reduction; parts that fit 64
+  // bits are reduced in 64-bit arithmetic, which is several times faster.
+  if (denominator != 1) {
+    const WideMagnitude g = Gcd(Magnitude(numerator), static_cast<WideMagnitude>(denominator));
+    if (Magnitude(numerator) <= INT64_MAX && denominator <= kLimit) {
+      const int64_t n = static_cast<int64_t>(numerator), d = static_cast<int64_t>(denominator);
+      const int64_t g64 = static_cast<int64_t>(g);
+      *out = {n / g64, d / g64};
+      return true;
+    }
+    numerator /= static_cast<Wide>(g);
+    denominator /= static_cast<Wide>(g);
+  }
   if (numerator > kLimit || numerator < -kLimit || denominator > kLimit) return false;
   *out = {static_cast<int64_t>(numerator), static_cast<int64_t>(denominator)};
   return true;
