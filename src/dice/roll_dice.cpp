@@ -207,7 +207,10 @@ bool RollDice::ApplyCounter(const Outcome& out, const std::string& channel, bool
   const int32_t old_value = SettingsStore::ReadInt(SettingsPath, channel, NickKey, 0);
   char stored[16];
   if (counterMode) {
-    const int32_t rolled = static_cast<int32_t>(std::trunc(out.value));
+    // The exact value truncated toward zero, held within 32 bits: values are
+    // no longer bounded by 32 bits, and converting one beyond them is undefined.
+    const int64_t whole = out.exact.numerator / out.exact.denominator;
+    const int32_t rolled = static_cast<int32_t>(whole > INT32_MAX ? INT32_MAX : whole < INT32_MIN ? INT32_MIN : whole);
     const int32_t new_value =
         set_mode ? rolled : static_cast<int32_t>(static_cast<uint32_t>(rolled) + static_cast<uint32_t>(old_value));
     std::string note;
