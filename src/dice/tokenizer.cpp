@@ -1,6 +1,6 @@
-// Turns a normalised roll expression into tokens: numbers (a decimal a.b
-// becomes "(ab/10^k)"), operators, parentheses, rule keywords and the
-// trailing critical (@) and fumble (# or \) values.
+// Turns a normalised roll expression into tokens: numbers, exact up to 64
+// bits (a decimal a.b becomes "(ab/10^k)"), operators, parentheses, rule
+// keywords and the trailing critical (@) and fumble (# or \) values.
 #include <cstring>
 
 #include "core/text.h"
