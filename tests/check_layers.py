@@ -23,7 +23,7 @@ INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 
 def is_test(path):
     name = os.path.basename(path)
-    return name.endswith("_test.cpp") or name.endswith("_testing.h")
+    return name.endswith(("_test.cpp", "_testing.h", "_test_support.h"))
 
 
 def problems(root):

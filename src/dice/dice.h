@@ -90,11 +90,17 @@ struct RollToken {
   void Clear() {
     type = kEnd;
     value = 0;
+    wide_value = 0;
     text[0] = '\0';
   }
 
+  // The number of a number token. A typed number beyond 32 bits is kept in
+  // wide_value (value then holds it saturated); it is never a rule operand.
+  int64_t Number() const { return wide_value != 0 ? wide_value : value; }
+
   int32_t type = kEnd;
   int32_t value = 0;
+  int64_t wide_value = 0;
   char text[kTextSize];  // detail of a rule result; empty for parsed tokens
 };
 
@@ -107,9 +113,35 @@ struct TokenList {
   void Remove(int i);
 };
 
+// An exact rational number in lowest terms: a 64-bit numerator over a
+// positive 64-bit denominator. The numerator is never the smallest 64-bit
+// integer, so negating a fraction is always exact. Every operation is
+// checked: one whose exact result cannot be represented returns false, and
+// the roll that needs it is not answered.
 struct Fraction {
-  int32_t numerator = 0;
-  int32_t denominator = 1;
+  int64_t numerator = 0;
+  int64_t denominator = 1;
+
+  // The four operations and the truncating remainder (l - trunc(l/r) * r,
+  // with the sign of l). Each returns false when r is zero (for Divide and
+  // Remainder) or the result does not fit; `out` may alias an operand.
+  static bool Add(const Fraction& l, const Fraction& r, Fraction* out);
+  static bool Subtract(const Fraction& l, const Fraction& r, Fraction* out);
+  static bool Multiply(const Fraction& l, const Fraction& r, Fraction* out);
+  static bool Divide(const Fraction& l, const Fraction& r, Fraction* out);
+  static bool Remainder(const Fraction& l, const Fraction& r, Fraction* out);
+  // Negative, zero or positive as l is below, equal to or above r.
+  static int Compare(const Fraction& l, const Fraction& r);
+
+  // Appends one decimal digit to a non-negative number; false on overflow.
+  static bool AppendDigit(int64_t* number, int digit);
+  // Reads a whole decimal number "[+-]digits[.digits]" of [begin, end)
+  // exactly; false when the text is no such number or does not fit.
+  static bool ParseDecimal(const char* begin, const char* end, Fraction* out);
+  // Writes the value truncated toward zero to at most `decimals` places
+  // (0 to 18), without trailing zeros: 10, 3.5, 3.33, -0.5. A value that
+  // truncates to zero is written "0", never "-0". Bounded by `size`.
+  void Write(int decimals, char* out, std::size_t size) const;
 };
 
 struct RuleResult {
@@ -129,8 +161,8 @@ bool Tokenize(const char* expression, TokenList& list, bool* saw_operator, bool*
 enum class RenderMode { kExpression, kDetail };
 void Render(const TokenList& list, RenderMode mode, char* out);
 
-// Converts the list to postfix and evaluates it in 32-bit fractions. Returns
-// false on an evaluation error.
+// Converts the list to postfix and evaluates it in exact fractions. Returns
+// false on an evaluation error, including a value that cannot be represented.
 bool Evaluate(const TokenList& list, Fraction* result);
 
 // Keyword vocabulary and written forms, from the keyword registry.
@@ -164,7 +196,10 @@ int DispatchRule(RuleResult& result, int32_t type, const RuleInput& input);
 
 // Strips a comparison suffix from `expression` (in place) and reports the
 // comparison code (0 none, 2 ==, 3 !=, 4 <, 5 <=, 6 >, 7 >=), its target and
-// the "**" repetition count.
+// the "**" repetition count. A suffix whose deciding target cannot be held
+// exactly is no suffix: it stays in the expression, which then gets no answer.
+void StripComparison(char* expression, int* compare_op, Fraction* compare_target, int* repeat_count);
+// The same with the target as a double.
 void StripComparison(char* expression, int* compare_op, double* compare_target, int* repeat_count);
 
 }  // namespace Dice
@@ -203,7 +238,7 @@ class RollDice : public BotCommandAbstract {
   bool closedMode = false;
   bool hideExpression = false;
   int compareOp = 0;
-  double compareTarget = 0;
+  Dice::Fraction compareTarget;  // exact, as typed
   int repeatCount = 1;
 };
 

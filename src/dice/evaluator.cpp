@@ -1,9 +1,7 @@
-// Infix to postfix, then evaluation in fractions of 32-bit parts. Every
-// product wraps at 32 bits, as the arithmetic always has; what would trap or
-// be undefined (dividing the smallest integer by -1, converting a double that
-// is out of range or not a number) is handled explicitly: the division wraps,
-// and a power whose double result cannot be an integer part is an error, so
-// the roll is not answered instead of showing a meaningless number.
+// Infix to postfix, then evaluation in exact fractions (fraction.cpp). A
+// value whose exact result cannot be represented (beyond 64-bit parts) is an
+// evaluation error, like a division by zero: the roll is not answered rather
+// than shown a wrapped or rounded number.
 #include <cmath>
 #include <cstdint>
 
@@ -14,31 +12,27 @@ namespace {
 
 constexpr int kStackSize = 256;
 
-int32_t Mul(int32_t a, int32_t b) { return static_cast<int32_t>(static_cast<uint32_t>(a) * static_cast<uint32_t>(b)); }
-int32_t Neg(int32_t a) { return static_cast<int32_t>(0u - static_cast<uint32_t>(a)); }
-int32_t Sub(int32_t a, int32_t b) { return static_cast<int32_t>(static_cast<uint32_t>(a) - static_cast<uint32_t>(b)); }
-int32_t Add(int32_t a, int32_t b) { return static_cast<int32_t>(static_cast<uint32_t>(a) + static_cast<uint32_t>(b)); }
-// Truncating division and remainder (b != 0); INT_MIN / -1 wraps.
-int32_t Div(int32_t a, int32_t b) { return b == -1 ? Neg(a) : a / b; }
-int32_t Rem(int32_t a, int32_t b) { return b == -1 ? 0 : a % b; }
-
-// a^n wrapping at 32 bits (n >= 0), by squaring: the same result as n
-// multiplications, in at most 31 steps.
-int32_t PowWrap(int32_t a, int32_t n) {
-  uint32_t result = 1, base = static_cast<uint32_t>(a);
-  for (uint32_t e = static_cast<uint32_t>(n); e != 0; e >>= 1) {
-    if ((e & 1u) != 0) result *= base;
-    base *= base;
+// base^exponent exactly (exponent >= 0), by squaring; false when it does not
+// fit. The base is squared only while exponent bits remain, so a result that
+// fits never fails on a square it does not need.
+bool IntegerPower(int64_t base, int64_t exponent, int64_t* out) {
+  int64_t result = 1;
+  // 0, 1 and -1 stay small for any exponent.
+  if (base == 0 || base == 1) {
+    *out = exponent == 0 ? 1 : base;
+    return true;
   }
-  return static_cast<int32_t>(result);
-}
-
-// A double truncated to a 32-bit integer; false when it is not representable.
-bool Truncate(double v, int32_t* out) {
-  if (!std::isfinite(v)) return false;
-  const double t = std::trunc(v);
-  if (t < -2147483648.0 || t > 2147483647.0) return false;
-  *out = static_cast<int32_t>(t);
+  if (base == -1) {
+    *out = (exponent & 1) != 0 ? -1 : 1;
+    return true;
+  }
+  for (;;) {
+    if ((exponent & 1) != 0 && __builtin_mul_overflow(result, base, &result)) return false;
+    exponent >>= 1;
+    if (exponent == 0) break;
+    if (__builtin_mul_overflow(base, base, &base)) return false;
+  }
+  *out = result;
   return true;
 }
 
@@ -85,57 +79,41 @@ int ToPostfix(const TokenList& list, RollToken const** postfix) {
   return n;
 }
 
+// An exponent of 0 gives 1; a whole exponent gives the exact power (a
+// negative one its reciprocal); any other exponent goes through double
+// precision and keeps two decimals, truncated toward zero, as the power of a
+// fraction always has.
 bool Power(const Fraction& l, const Fraction& r, Fraction* out) {
-  const int32_t a = l.numerator, b = l.denominator, c = r.numerator, d = r.denominator;
+  const int64_t c = r.numerator, d = r.denominator;
   if (c == 0) {
     *out = {1, 1};
-  } else if (d == 1 && c > 0) {
-    *out = {PowWrap(a, c), PowWrap(b, c)};
-  } else if (d == 1) {
-    const double e = -static_cast<double>(c);
-    int32_t num, den;
-    if (!Truncate(std::pow(static_cast<double>(b), e), &num) || !Truncate(std::pow(static_cast<double>(a), e), &den)) {
-      return false;
-    }
-    *out = {num, den};
-  } else {
-    int32_t num;
-    const double v = std::pow(static_cast<double>(a) / b, static_cast<double>(c) / d) * 100.0;
-    if (!Truncate(v, &num)) return false;
-    *out = {num, 100};
+    return true;
   }
-  return true;
+  if (d == 1) {
+    // The smallest exponent is negated safely: parts never hold INT64_MIN.
+    const int64_t e = c > 0 ? c : -c;
+    int64_t num, den;
+    if (!IntegerPower(l.numerator, e, &num) || !IntegerPower(l.denominator, e, &den)) return false;
+    return c > 0 ? Fraction::Divide({num, 1}, {den, 1}, out) : Fraction::Divide({den, 1}, {num, 1}, out);
+  }
+  const double v = std::trunc(std::pow(static_cast<double>(l.numerator) / static_cast<double>(l.denominator),
+                                       static_cast<double>(c) / static_cast<double>(d)) *
+                              100.0);
+  // Out of range or not a number (a negative base): no answer.
+  if (!(v > -9.2e18 && v < 9.2e18)) return false;
+  return Fraction::Divide({static_cast<int64_t>(v), 1}, {100, 1}, out);
 }
 
 bool Apply(int32_t op, const Fraction& l, const Fraction& r, Fraction* out) {
-  const int32_t a = l.numerator, b = l.denominator, c = r.numerator, d = r.denominator;
   switch (op) {
-    case kPlus: *out = {Add(Mul(a, d), Mul(c, b)), Mul(b, d)}; break;
-    case kMinus: *out = {Sub(Mul(a, d), Mul(c, b)), Mul(b, d)}; break;
-    case kTimes: *out = {Mul(a, c), Mul(b, d)}; break;
-    case kDivide:
-      if (c == 0) return false;
-      *out = {Mul(a, d), Mul(b, c)};
-      break;
-    case kModulo:
-      if (c == 0) return false;
-      *out = {Rem(Mul(d, a), c), b};
-      break;
-    case kPower:
-      if (!Power(l, r, out)) return false;
-      break;
+    case kPlus: return Fraction::Add(l, r, out);
+    case kMinus: return Fraction::Subtract(l, r, out);
+    case kTimes: return Fraction::Multiply(l, r, out);
+    case kDivide: return Fraction::Divide(l, r, out);
+    case kModulo: return Fraction::Remainder(l, r, out);
+    case kPower: return Power(l, r, out);
     default: return false;
   }
-  if (out->denominator == 0) return false;
-  if (out->denominator < 0) *out = {Neg(out->numerator), Neg(out->denominator)};
-  if (out->numerator == 0) {
-    out->denominator = 1;
-  } else if (Rem(out->numerator, out->denominator) == 0) {
-    *out = {Div(out->numerator, out->denominator), 1};
-  } else if (Rem(out->denominator, out->numerator) == 0) {
-    *out = {1, Div(out->denominator, out->numerator)};
-  }
-  return true;
 }
 
 }  // namespace
@@ -143,16 +121,17 @@ bool Apply(int32_t op, const Fraction& l, const Fraction& r, Fraction* out) {
 bool Evaluate(const TokenList& list, Fraction* result) {
   const RollToken* postfix[kStackSize + kTokenCount];
   const int n = ToPostfix(list, postfix);
-  Fraction stack[kStackSize];
+  // Every entry comes from a number token, so the list's size bounds it.
+  Fraction stack[kTokenCount];
   int depth = 0;
   for (int i = 0; i < n; ++i) {
     const int32_t type = postfix[i]->type;
     if (type == kNumber) {
-      if (depth >= kStackSize) return false;
-      stack[depth++] = {postfix[i]->value, 1};
+      if (depth >= kTokenCount) return false;
+      stack[depth++] = {postfix[i]->Number(), 1};
     } else if (type == kNegate) {
       if (depth < 1) return false;
-      stack[depth - 1].numerator = Neg(stack[depth - 1].numerator);
+      stack[depth - 1].numerator = -stack[depth - 1].numerator;
     } else if (IsOperator(type)) {
       if (depth < 2) return false;
       const Fraction right = stack[--depth];

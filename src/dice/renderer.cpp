@@ -43,7 +43,7 @@ void Render(const TokenList& list, RenderMode mode, char* out) {
     if (mode == RenderMode::kDetail && token.text[0] != '\0') {
       text += token.text;
     } else if (token.type == kNumber) {
-      text += std::to_string(token.value);
+      text += std::to_string(token.Number());
     } else if (const char* form = token.type >= kFirstKeyword ? WrittenForm(token.type) : OperatorForm(token.type)) {
       text += form;
     } else {

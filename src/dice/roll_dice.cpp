@@ -26,14 +26,16 @@ const char* OperatorText(int op) {
   return op >= 2 && op <= 7 ? kTexts[op] : "";
 }
 
-bool Holds(int op, double value, double target) {
+// The test of a comparison code, on the exact value and target.
+bool Holds(int op, const Dice::Fraction& value, const Dice::Fraction& target) {
+  const int order = Dice::Fraction::Compare(value, target);
   switch (op) {
-    case 2: return value == target;
-    case 3: return value != target;
-    case 4: return value < target;
-    case 5: return value <= target;
-    case 6: return value > target;
-    case 7: return value >= target;
+    case 2: return order == 0;
+    case 3: return order != 0;
+    case 4: return order < 0;
+    case 5: return order <= 0;
+    case 6: return order > 0;
+    case 7: return order >= 0;
     default: return false;
   }
 }
@@ -93,6 +95,7 @@ struct RollDice::Outcome {
   char expression_text[Dice::kTextSize] = {};
   char detail[Dice::kTextSize] = {};
   double value = 0;
+  Dice::Fraction exact;  // the value itself; `value` is its nearest double
   bool saw_keyword = false;
   bool erosion = false;
 };
@@ -168,24 +171,33 @@ int RollDice::RollOnce(const char* expression, Outcome& out) {
 
   Dice::Fraction fraction;
   if (!Dice::Evaluate(*list, &fraction)) return 4;
-  out.value = static_cast<double>(fraction.numerator) / fraction.denominator;
+  out.exact = fraction;
+  out.value = static_cast<double>(fraction.numerator) / static_cast<double>(fraction.denominator);
   return 0;
 }
 
+// The value is written truncated toward zero to two decimals, an integer in
+// full; the target as typed (it is always a short decimal). Both are
+// compared exactly, and the two marks look at the untruncated value.
 bool RollDice::WriteResult(const Outcome& out, std::string* line) {
+  constexpr int kShownDecimals = 2;
+  constexpr int kTargetDecimals = 18;  // every typed target is exact within this
   char judgement[kJudgementSize] = {};
   if (compareOp != 0) {
-    if (Holds(compareOp, out.value, compareTarget)) {
-      mirado::FormatText(judgement, sizeof judgement, " %s%g <成功>", OperatorText(compareOp), compareTarget);
+    char target[64];
+    compareTarget.Write(kTargetDecimals, target, sizeof target);
+    if (Holds(compareOp, out.exact, compareTarget)) {
+      mirado::FormatText(judgement, sizeof judgement, " %s%s <成功>", OperatorText(compareOp), target);
     } else {
-      mirado::FormatText(judgement, sizeof judgement, " %s%g", OperatorText(compareOp), compareTarget);
+      mirado::FormatText(judgement, sizeof judgement, " %s%s", OperatorText(compareOp), target);
     }
   }
-  const double shown = std::trunc(out.value * 100.0) / 100.0;
-  mirado::FormatToString(*line, kLineSize * 2, "%s = %g%s", out.detail, shown, judgement);
-  if (out.value == 72) {
+  char shown[64];
+  out.exact.Write(kShownDecimals, shown, sizeof shown);
+  mirado::FormatToString(*line, kLineSize * 2, "%s = %s%s", out.detail, shown, judgement);
+  if (Dice::Fraction::Compare(out.exact, {72, 1}) == 0) {
     line->append(" <…くっ！>");
-  } else if (out.value == 91) {
+  } else if (Dice::Fraction::Compare(out.exact, {91, 1}) == 0) {
     line->append(" <ｄｔｐｎ>");
   }
   return true;
@@ -196,10 +208,10 @@ bool RollDice::ApplyCounter(const Outcome& out, const std::string& channel, bool
   const int64_t old_value = SettingsStore::ReadInt(SettingsPath, channel, NickKey, 0);
   char stored[24];
   if (counterMode) {
-    const double rolled = std::trunc(out.value);
-    if (!(rolled >= static_cast<double>(Counter::kCounterMin) && rolled <= static_cast<double>(Counter::kCounterMax)))
-      return false;
-    const int64_t new_value = set_mode ? static_cast<int64_t>(rolled) : static_cast<int64_t>(rolled) + old_value;
+    // The exact value truncated toward zero; a counter never leaves its range.
+    const int64_t whole = out.exact.numerator / out.exact.denominator;
+    if (!Counter::InRange(whole)) return false;
+    const int64_t new_value = set_mode ? whole : whole + old_value;
     if (!Counter::InRange(new_value)) return false;
     std::string note;
     if (channel == ReplyTarget) {
@@ -300,7 +312,7 @@ int RollDice::Roll() {
     if (!pending_store_.empty() &&
         !SettingsStore::WriteString(SettingsPath, channel, NickKey, pending_store_.c_str())) {
       Say("%s", line.c_str());
-      Say("%s", SettingsStore::kSaveFailedMessage);
+      Say("%s", SettingsStore::WriteFailureMessage());
       break;
     }
     Say("%s", (line + note).c_str());

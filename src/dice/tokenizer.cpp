@@ -1,6 +1,6 @@
-// Turns a normalised roll expression into tokens: numbers (a decimal a.b
-// becomes "(ab/10^k)"), operators, parentheses, rule keywords and the
-// trailing critical (@) and fumble (# or \) values.
+// Turns a normalised roll expression into tokens: numbers, exact up to 64
+// bits (a decimal a.b becomes "(ab/10^k)"), operators, parentheses, rule
+// keywords and the trailing critical (@) and fumble (# or \) values.
 #include <cstring>
 
 #include "core/text.h"
@@ -9,26 +9,32 @@
 namespace Dice {
 namespace {
 
-constexpr int32_t kSaturated = 2147483647;
+constexpr int64_t kInt32Max = 2147483647;
 
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '$'; }
 
-int32_t Saturating(int32_t value, int digit) {
-  const int64_t next = static_cast<int64_t>(value) * 10 + digit;
-  return next > kSaturated ? kSaturated : static_cast<int32_t>(next);
-}
-
 class Builder {
  public:
   explicit Builder(TokenList& list) : list_(list) {}
-  // Only the first 128 tokens enter the list; later ones are dropped.
-  void Add(int32_t type, int32_t value = 0) {
-    if (count_ >= kTokenCount) return;
-    list_[count_].type = type;
-    list_[count_].value = value;
-    list_[count_].text[0] = '\0';
-    ++count_;
+  // Only the first 128 tokens enter the list; later ones are dropped. A
+  // number keeps its exact value; one beyond 32 bits cannot be the operand
+  // of a rule keyword (the rules count and roll in 32 bits), so a keyword
+  // next to one is refused: false.
+  bool Add(int32_t type, int64_t number = 0) {
+    if (count_ >= kTokenCount) return true;
+    const bool wide = number > kInt32Max;
+    if (count_ > 0) {
+      const RollToken& previous = list_[count_ - 1];
+      if (wide && previous.type >= kFirstKeyword) return false;
+      if (type >= kFirstKeyword && previous.type == kNumber && previous.wide_value != 0) return false;
+    }
+    RollToken& token = list_[count_++];
+    token.type = type;
+    token.value = static_cast<int32_t>(wide ? kInt32Max : number);
+    token.wide_value = wide ? number : 0;
+    token.text[0] = '\0';
+    return true;
   }
 
  private:
@@ -73,25 +79,26 @@ bool Tokenize(const char* expression, TokenList& list, bool* saw_operator, bool*
     const bool value_mark = c == '@' || c == '#' || c == '\\';
     if (value_list_started && !value_mark) return false;
     if (IsDigit(c)) {
-      int32_t whole = 0;
-      while (IsDigit(*p)) whole = Saturating(whole, *p++ - '0');
+      // Exact up to 64 bits; a number or decimal beyond that gets no answer
+      // rather than a saturated or rounded value.
+      int64_t all = 0;
+      while (IsDigit(*p)) {
+        if (!Fraction::AppendDigit(&all, *p++ - '0')) return false;
+      }
       if (*p == '.' && IsDigit(p[1])) {
         ++p;
-        int32_t all = whole;
-        int32_t scale = 1;
+        int64_t scale = 1;
         while (IsDigit(*p)) {
-          all = Saturating(all, *p++ - '0');
-          scale = Saturating(scale, 0);
+          if (!Fraction::AppendDigit(&all, *p++ - '0') || !Fraction::AppendDigit(&scale, 0)) return false;
         }
         if (*p == '.') return false;  // a second point
-        out.Add(kOpen);
-        out.Add(kNumber, all);
-        out.Add(kDivide);
-        out.Add(kNumber, scale);
-        out.Add(kClose);
+        if (!out.Add(kOpen) || !out.Add(kNumber, all) || !out.Add(kDivide) || !out.Add(kNumber, scale) ||
+            !out.Add(kClose)) {
+          return false;
+        }
       } else {
         if (*p == '.') ++p;  // "1." is the number 1
-        out.Add(kNumber, whole);
+        if (!out.Add(kNumber, all)) return false;
       }
       operand_expected = false;
     } else if (value_mark) {
@@ -116,8 +123,7 @@ bool Tokenize(const char* expression, TokenList& list, bool* saw_operator, bool*
       }
       word[n] = '\0';
       const int32_t type = KeywordType(word);
-      if (type == 0) return false;
-      out.Add(type);
+      if (type == 0 || !out.Add(type)) return false;
       *saw_keyword = true;
       operand_expected = false;
     } else if (const int32_t type = OperatorType(c); type != kEnd) {
