@@ -200,6 +200,8 @@ std::string FolderForPathLength(const std::string& base, std::size_t length) {
 TEST(SettingsStore, TheWholeSettingsPathIsUsedOrNoneAtAll) {
   TempSettings settings;
   for (const std::size_t length : {250, 258, 259, 260, 261, 281, 400}) {
+    // A Windows folder's own path is limited to 248 bytes.
+    if (mirado::testing::UnderWine() && length > 250 && length < kPathSize) continue;
     const std::string folder = FolderForPathLength(settings.dir(), length);
     ASSERT_EQ(length, folder.size() + 10);
     std::error_code ignored;

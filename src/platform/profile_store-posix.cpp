@@ -13,6 +13,7 @@
 // be using one).
 #include <dirent.h>
 #include <fcntl.h>
+#include <pthread.h>
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -56,14 +57,25 @@ struct PathState {
   bool readable = false;           // false: the file exists but cannot be read
   uint64_t trusted_call = 0;       // the call that last checked the file
   int lock_fd = -1;                // open lock file, or -1
-  pid_t lock_pid = 0;              // the process that opened it
+  unsigned lock_epoch = 0;         // g_fork_epoch when it was opened
   int lock_holders = 0;            // calls (or one write) holding the lock
   bool lock_held = false;
 };
 
 std::mutex g_mutex;  // guards every PathState and the map
+// Counts forks in this process's line: a child made by fork shares its
+// parent's open lock files, and with them the lock, so it opens its own.
+// The store is idle (g_mutex held) while a fork copies it.
+unsigned g_fork_epoch = 0;
 std::unordered_map<std::string, PathState>& States() {
-  static auto* states = new std::unordered_map<std::string, PathState>();
+  static auto* states = [] {
+    ::pthread_atfork([] { g_mutex.lock(); }, [] { g_mutex.unlock(); },
+                     [] {
+                       ++g_fork_epoch;
+                       g_mutex.unlock();
+                     });
+    return new std::unordered_map<std::string, PathState>();
+  }();
   return *states;
 }
 
@@ -120,10 +132,7 @@ void Refresh(const std::string& path, PathState& state) {
 }
 
 bool Lock(const std::string& path, PathState& state) {
-  // A child made by fork shares its parent's open lock file, and with it
-  // the lock: it opens one of its own.
-  const pid_t pid = ::getpid();
-  if (state.lock_fd >= 0 && state.lock_pid != pid) {
+  if (state.lock_fd >= 0 && state.lock_epoch != g_fork_epoch) {
     ::close(state.lock_fd);
     state.lock_fd = -1;
     state.lock_held = false;
@@ -135,7 +144,7 @@ bool Lock(const std::string& path, PathState& state) {
   if (state.lock_fd < 0) {
     state.lock_fd = ::open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
     if (state.lock_fd < 0) return false;
-    state.lock_pid = pid;
+    state.lock_epoch = g_fork_epoch;
   }
   while (::flock(state.lock_fd, LOCK_EX) != 0) {
     if (errno != EINTR) return false;
