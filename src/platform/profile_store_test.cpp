@@ -140,6 +140,32 @@ TEST(ProfileStore, ShiftJisNamesAndValuesArePlainBytes) {
   EXPECT_EQ("1", Get(settings.path(), name, "key"));
 }
 
+TEST(ProfileStore, OneCallLooksAtTheFileOnceAndTheNextCallSeesHandEdits) {
+  TempSettings settings;
+  if (mirado::testing::UnderWine()) GTEST_SKIP() << "the Windows functions read the file every time";
+  settings.Write("[#trpg]\r\nTARO=1\r\n");
+  {
+    ProfileCall call;
+    EXPECT_EQ(1, ProfileGetInt(settings.path(), "#trpg", "TARO", 0));
+    settings.Write("[#trpg]\r\nTARO=22\r\n");
+    EXPECT_EQ(1, ProfileGetInt(settings.path(), "#trpg", "TARO", 0));  // trusted within the call
+    EXPECT_TRUE(Put(settings.path(), "#trpg", "HANAKO", "3"));         // a write looks again
+    EXPECT_EQ(22, ProfileGetInt(settings.path(), "#trpg", "TARO", 0));
+  }
+  settings.Write("[#trpg]\r\nTARO=333\r\n");
+  ProfileCall next;
+  EXPECT_EQ(333, ProfileGetInt(settings.path(), "#trpg", "TARO", 0));
+}
+
+TEST(ProfileStore, DeletingTheFirstOfTwoSectionsRevealsTheSecond) {
+  TempSettings settings;
+  settings.Write("[A]\r\nk=first\r\nk=shadowed\r\n[a]\r\nk=second\r\n");
+  EXPECT_TRUE(Put(settings.path(), "A", "k", nullptr));
+  EXPECT_EQ("shadowed", Get(settings.path(), "A", "k"));
+  EXPECT_TRUE(ProfileWriteString(settings.path(), "A", nullptr, nullptr));
+  EXPECT_EQ("second", Get(settings.path(), "A", "k"));
+}
+
 TEST(ProfileStore, HandEditedLinesReadAsWindowsReadsThem) {
   TempSettings settings;
   settings.Write("[A]\r\nhex=0x1f\r\nupper=0X1f\r\nbare\r\n[broken\r\nafter=2\r\n[B\r\n");
