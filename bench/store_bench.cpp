@@ -9,6 +9,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <string>
 
 #include "core/settings_store.h"
@@ -79,11 +80,14 @@ void BM_Parse(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(mirado::platform::IniDocument::Parse(content));
 }
 
-// A whole roll through the entry point, settings included.
+// A whole roll through the entry point, settings included; with the second
+// argument 1 inside a call scope, as the entry points open one.
 void BM_RollCommand(benchmark::State& state) {
   UseSettings(static_cast<Size>(state.range(0)));
   char output[4096];
   for (auto _ : state) {
+    std::optional<mirado::platform::ProfileCall> call;
+    if (state.range(1) != 0) call.emplace();
     output[0] = '\0';
     Command("taro", "", "", "", "#trpg", "#2D6+3", output);
     benchmark::DoNotOptimize(output);
@@ -93,7 +97,7 @@ void BM_RollCommand(benchmark::State& state) {
 }  // namespace
 
 BENCHMARK(BM_ReadInOneCall)->Arg(kSmall)->Arg(kLarge)->Arg(kAtBound);
-BENCHMARK(BM_RollCommand)->Arg(kSmall)->Arg(kLarge);
+BENCHMARK(BM_RollCommand)->Args({kSmall, 0})->Args({kLarge, 0})->Args({kSmall, 1})->Args({kLarge, 1});
 BENCHMARK(BM_Write)->Arg(kSmall)->Arg(kLarge)->Arg(kAtBound)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Rewrite)->Arg(kSmall)->Arg(kLarge)->Arg(kAtBound)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Parse)->Arg(kSmall)->Arg(kLarge)->Arg(kAtBound)->Unit(benchmark::kMillisecond);

@@ -17,8 +17,10 @@
 #include <signal.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
@@ -35,6 +37,7 @@ namespace mirado::platform {
 namespace {
 
 constexpr IniLimits kLimits{kProfileMaxSections, kProfileMaxKeys, kProfileMaxBytes};
+constexpr int kLockWaitMs = 3000;
 
 struct FileStamp {
   bool exists = false;
@@ -60,6 +63,7 @@ struct PathState {
   unsigned lock_epoch = 0;         // g_fork_epoch when it was opened
   int lock_holders = 0;            // calls (or one write) holding the lock
   bool lock_held = false;
+  bool lock_busy = false;  // the last wait for the lock timed out
 };
 
 std::mutex g_mutex;  // guards every PathState and the map
@@ -83,6 +87,7 @@ std::atomic<uint64_t> g_next_call{1};
 struct CallState {
   uint64_t id = 0;                 // 0: not inside a call
   std::vector<PathState*> locked;  // files this call holds the lock of
+  std::vector<PathState*> tried;   // files whose lock this call could not get
 };
 thread_local CallState t_call;
 thread_local ProfileWriteError t_last_error = ProfileWriteError::kNone;
@@ -146,8 +151,19 @@ bool Lock(const std::string& path, PathState& state) {
     if (state.lock_fd < 0) return false;
     state.lock_epoch = g_fork_epoch;
   }
-  while (::flock(state.lock_fd, LOCK_EX) != 0) {
-    if (errno != EINTR) return false;
+  // Another program holds the lock for one call, a few milliseconds at most;
+  // one that holds it much longer is stopped or stuck, and is not waited for
+  // without end: after kLockWaitMs reads go on unlocked and writes fail.
+  state.lock_busy = false;
+  for (int waited = 0; ::flock(state.lock_fd, LOCK_EX | LOCK_NB) != 0; ++waited) {
+    if (errno == EINTR) continue;
+    if (errno != EWOULDBLOCK) return false;  // no locks on this file system
+    if (waited == kLockWaitMs) {
+      state.lock_busy = true;
+      return false;
+    }
+    const timespec millisecond{0, 1000000};
+    ::nanosleep(&millisecond, nullptr);
   }
   state.lock_held = true;
   state.lock_holders = 1;
@@ -168,10 +184,11 @@ PathState& Access(const std::string& path) {
     Refresh(path, state);
     return state;
   }
-  bool mine = false;
-  for (const PathState* locked : t_call.locked) mine = mine || locked == &state;
+  const auto has = [&state](const std::vector<PathState*>& list) {
+    return std::find(list.begin(), list.end(), &state) != list.end();
+  };
   // Without a lock file (a read-only folder) reads still work; writes fail.
-  if (!mine && Lock(path, state)) t_call.locked.push_back(&state);
+  if (!has(t_call.locked) && !has(t_call.tried)) (Lock(path, state) ? t_call.locked : t_call.tried).push_back(&state);
   if (state.trusted_call != t_call.id || !state.doc) Refresh(path, state);
   state.trusted_call = t_call.id;
   return state;
@@ -252,7 +269,7 @@ bool Change(const std::string& path, Edit edit) {
   // it did so without the lock (a hand edit): look once more.
   Refresh(path, state);
   bool ok = false;
-  if (state.readable) {
+  if (state.readable && !(state.lock_busy && !locked)) {
     const IniEdit result = edit(*state.doc);
     if (result == IniEdit::kFull) {
       t_last_error = ProfileWriteError::kFull;
@@ -306,6 +323,7 @@ void EndCall() {
   std::lock_guard<std::mutex> guard(g_mutex);
   for (PathState* state : t_call.locked) Unlock(*state);
   t_call.locked.clear();
+  t_call.tried.clear();
   t_call.id = 0;
 }
 

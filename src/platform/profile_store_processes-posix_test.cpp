@@ -1,6 +1,8 @@
 // The settings file shared by several processes, and writers killed at random
 // moments: no update is lost and the file is never torn.
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -46,6 +48,23 @@ TEST(ProfileStoreProcesses, TwoProgramsCountingAtOnceLoseNoUpdate) {
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
   }
   EXPECT_EQ(2 * kCounts, ProfileGetInt(path, "#trpg", "TARO", 0));
+}
+
+TEST(ProfileStoreProcesses, AProgramStuckHoldingTheLockDelaysWritesButNeverHangsThem) {
+  TempSettings settings;
+  const std::string path = settings.path();
+  ASSERT_TRUE(Put(path, "#trpg", "TARO", "1"));
+  const int stuck = open((path + ".lock").c_str(), O_RDWR);
+  ASSERT_EQ(0, flock(stuck, LOCK_EX));
+  {
+    ProfileCall call;
+    EXPECT_EQ(1, ProfileGetInt(path, "#trpg", "TARO", 0));  // reads go on
+    EXPECT_FALSE(Put(path, "#trpg", "TARO", "2"));
+    EXPECT_EQ(ProfileWriteError::kFailed, ProfileLastWriteError());
+  }
+  close(stuck);
+  EXPECT_TRUE(Put(path, "#trpg", "TARO", "3"));
+  EXPECT_EQ(3, ProfileGetInt(path, "#trpg", "TARO", 0));
 }
 
 // Kills a writer at random moments. The writer tells the parent each value
