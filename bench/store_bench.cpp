@@ -6,6 +6,8 @@
 //   build/linux/bench/mirado_store_bench --benchmark_repetitions=10
 //       --benchmark_report_aggregates_only=true   (one command line)
 #include <benchmark/benchmark.h>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -68,6 +70,24 @@ void BM_Write(benchmark::State& state) {
   }
 }
 
+// The floor under every crash-safe write on this disk, whatever writes it: a
+// tiny new file flushed, renamed, and the folder flushed.
+void BM_DiskFlushes(benchmark::State& state) {
+  const std::string path = UseSettings(kSmall);
+  const std::string tmp = path + ".floor";
+  const std::string folder = path.substr(0, path.rfind('/'));
+  for (auto _ : state) {
+    const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    benchmark::DoNotOptimize(::write(fd, "[A]\r\nk=1\r\n", 10));
+    ::fdatasync(fd);
+    ::close(fd);
+    ::rename(tmp.c_str(), (path + ".floor2").c_str());
+    const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    ::fsync(dir);
+    ::close(dir);
+  }
+}
+
 // The store's own work in a write, without the disk: the rewrite of the file.
 void BM_Rewrite(benchmark::State& state) {
   const auto doc = mirado::platform::IniDocument::Parse(Content(static_cast<Size>(state.range(0))));
@@ -99,6 +119,7 @@ void BM_RollCommand(benchmark::State& state) {
 BENCHMARK(BM_ReadInOneCall)->Arg(kSmall)->Arg(kLarge)->Arg(kAtBound);
 BENCHMARK(BM_RollCommand)->Args({kSmall, 0})->Args({kLarge, 0})->Args({kSmall, 1})->Args({kLarge, 1});
 BENCHMARK(BM_Write)->Arg(kSmall)->Arg(kLarge)->Arg(kAtBound)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DiskFlushes)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_Rewrite)->Arg(kSmall)->Arg(kLarge)->Arg(kAtBound)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Parse)->Arg(kSmall)->Arg(kLarge)->Arg(kAtBound)->Unit(benchmark::kMillisecond);
 BENCHMARK_MAIN();
