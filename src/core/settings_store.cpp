@@ -1,5 +1,6 @@
 #include "core/settings_store.h"
 
+#include <algorithm>
 #include <cstring>
 #include <map>
 #include <mutex>
@@ -11,7 +12,13 @@
 namespace SettingsStore {
 namespace {
 
-char g_module_directory[kPathSize] = {};
+// The library's folder, whole. Set once at load (or by a test); read by
+// every command, so it is guarded for callers on several threads.
+std::mutex g_directory_mutex;
+std::string& Directory() {
+  static auto* directory = new std::string();
+  return *directory;
+}
 
 using mirado::platform::IsLeadByte;
 
@@ -41,7 +48,18 @@ int HexValue(char c) {
   return -1;
 }
 
-std::string Path(const char* path) { return path != nullptr ? std::string(path) : std::string(); }
+// The file a path handed in by a command names. A command holds the settings
+// path in 260 bytes; when the real path is longer, the command's copy is its
+// cut beginning, and it stands for the whole path, never for a file of that
+// cut name.
+std::string Path(const char* path) {
+  if (path == nullptr) return {};
+  const std::size_t length = std::strlen(path);
+  if (length + 2 < kPathSize) return std::string(path, length);
+  std::string whole = SettingsFilePath();
+  if (whole.size() > length && whole.compare(0, length, path) == 0) return whole;
+  return std::string(path, length);
+}
 
 }  // namespace
 
@@ -79,21 +97,27 @@ std::string UnescapeName(std::string_view stored) {
   return out;
 }
 
-const char* ModuleDirectory() { return g_module_directory; }
+const char* ModuleDirectory() {
+  std::lock_guard<std::mutex> lock(g_directory_mutex);
+  return Directory().c_str();
+}
 
 void SetModuleDirectory(std::string_view directory) {
-  mirado::CopyText(g_module_directory, sizeof g_module_directory, directory);
+  std::lock_guard<std::mutex> lock(g_directory_mutex);
+  Directory().assign(directory);
+}
+
+std::string SettingsFilePath() {
+  std::lock_guard<std::mutex> lock(g_directory_mutex);
+  if (Directory().empty()) Directory() = mirado::platform::LoadedModuleDirectory();
+  if (Directory().empty()) return {};
+  return Directory() + "Mirado.ini";
 }
 
 void GetSettingsPath(char* destination, std::size_t size) {
   if (size == 0) return;
-  if (g_module_directory[0] == '\0') SetModuleDirectory(mirado::platform::LoadedModuleDirectory());
-  if (g_module_directory[0] == '\0') return;
-  // Plain concatenation (cut at the buffer size): this runs several times per
-  // chat line, and formatting was a measurable share of a call.
-  const std::size_t length = std::strlen(g_module_directory);
-  mirado::CopyText(destination, size, g_module_directory);
-  if (length + 1 < size) mirado::CopyText(destination + length, size - length, "Mirado.ini");
+  const std::string path = SettingsFilePath();
+  if (!path.empty()) mirado::CopyText(destination, size, path);
 }
 
 void MakeNickKey(char* destination, std::size_t size, const char* nick) {
@@ -166,17 +190,16 @@ void LoadGameMode(const char* target, char* name, std::size_t name_size, char* c
 
 namespace {
 
-int32_t SplitValues(const std::string& text, int32_t* values) {
-  char list[kNameSize];
-  mirado::FormatText(list, sizeof list, "%s,", text.c_str());
+// The values of a comma-separated list, at most five; runs of commas count as
+// one. Works on the text as read, whatever its length: nothing is appended or
+// copied into a buffer that could cut the last separator off.
+int32_t SplitValues(std::string_view text, int32_t* values) {
   int32_t count = 0;
-  const char* p = list;
-  while (*p != '\0' && count < 5) {
-    while (*p == ',') ++p;
-    if (*p == '\0') break;
-    const char* end = std::strchr(p, ',');
-    values[count++] = mirado::ReadDecimal(std::string_view(p, static_cast<std::size_t>(end - p)));
-    p = end;
+  std::size_t start = 0;
+  while (count < 5 && start < text.size()) {
+    const std::size_t comma = std::min(text.find(',', start), text.size());
+    if (comma > start) values[count++] = mirado::ReadDecimal(text.substr(start, comma - start));
+    start = comma + 1;
   }
   return count;
 }
@@ -191,7 +214,10 @@ void LoadCriticalFumble(const char* key, int32_t* critical, int32_t* fumble, int
   *fumble_count = SplitValues(ReadString(path, "FumbleValue", key, "", kNameSize), fumble);
 }
 
-const char* WriteFailureMessage() { return kSaveFailedMessage; }
+const char* WriteFailureMessage() {
+  return mirado::platform::ProfileLastWriteError() == mirado::platform::ProfileWriteError::kFull ? kSettingsFullMessage
+                                                                                                 : kSaveFailedMessage;
+}
 
 std::string ReadString(const char* path, std::string_view section, std::string_view key, std::string_view def,
                        std::size_t size) {

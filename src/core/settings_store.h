@@ -27,11 +27,17 @@ constexpr std::size_t kNameSize = BotCommand::kShortSize;
 
 // Writes the full path of Mirado.ini into `destination` (`size` bytes, 260
 // for a command's SettingsPath). Leaves it unchanged when the library's
-// folder is unknown; cuts it when it is longer than the buffer (the POSIX
-// store takes the whole folder through SettingsFilePath instead).
+// folder is unknown; cuts it when it is longer than the buffer.
+//
+// A cut path is never used as a file name: every access below given the
+// path a command holds (the settings path, whole or cut) goes to the whole
+// SettingsFilePath. POSIX has no length limit; on Windows a path the system
+// would cut is refused (reads give defaults, writes fail).
 void GetSettingsPath(char* destination, std::size_t size);
-// The folder the settings file lives in, ending in the separator. Set once at
-// load; tests point it at a folder of their own.
+// The whole path of Mirado.ini, however long; empty when the folder is unknown.
+std::string SettingsFilePath();
+// The folder the settings file lives in, ending in the separator, however
+// long. Set once at load; tests point it at a folder of their own.
 const char* ModuleDirectory();
 void SetModuleDirectory(std::string_view directory);
 
@@ -54,15 +60,20 @@ void LoadCriticalFumble(const char* key, int32_t* critical, int32_t* fumble, int
 // (a read-only folder, a full disk, a path too long for the system): nothing
 // the command meant to store was stored, and it claims nothing else.
 inline constexpr const char* kSaveFailedMessage = "設定を保存できませんでした。変更は記録されていません。";
-// The answer to give after a write returned false: kSaveFailedMessage, or a
-// more precise text when the store knows why (the file is full, say).
+// The answer when a write would create a section or key past the file's
+// bounds (see platform.h): changing or deleting what exists still works.
+inline constexpr const char* kSettingsFullMessage =
+    "設定ファイルがいっぱいのため、新しい項目を作れません。変更は記録されていません。";
+// The answer to give after a write on this thread returned false:
+// kSettingsFullMessage when the file's bounds refused it, else
+// kSaveFailedMessage.
 const char* WriteFailureMessage();
 
 // ---- Escaped access to the file at `path` -----------------------------------
 std::string ReadString(const char* path, std::string_view section, std::string_view key, std::string_view def,
                        std::size_t size = kNameSize);
 int32_t ReadInt(const char* path, std::string_view section, std::string_view key, int32_t def);
-// A null value deletes the key. Returns false when the file could not be written.
+// A null value deletes the key. Returns false whenever nothing was stored.
 bool WriteString(const char* path, std::string_view section, std::string_view key, const char* value);
 bool DeleteSection(const char* path, std::string_view section);
 // The entries of a section, names unescaped, in file order; at most `size`

@@ -1,8 +1,12 @@
 // The settings file's key scheme and the lookups every command runs.
 #include "core/settings_store.h"
 
+#include <algorithm>
 #include <cstring>
+#include <filesystem>
 
+#include "core/text.h"
+#include "platform/platform.h"
 #include "support/test_support.h"
 
 namespace SettingsStore {
@@ -147,6 +151,80 @@ TEST(SettingsStore, DeleteAndFailedWrites) {
   EXPECT_EQ(0, ReadInt(path.c_str(), "#trpg", "TARO", 0));
   const std::string nowhere = settings.dir() + "missing-folder/Mirado.ini";
   EXPECT_FALSE(WriteString(nowhere.c_str(), "A", "B", "C"));
+}
+
+TEST(SettingsStore, ALongStoredListIsReadWithoutHarm) {
+  TempSettings settings;
+  const std::string digits(255, '7');
+  settings.Write("[CriticalValue]\r\nTARO=" + digits + "\r\nHANAKO=" + std::string(300, ',') + "12,\r\n" +
+                 "[FumbleValue]\r\nTARO=1," + std::string(253, '2') + "\r\n");
+  int32_t crit[5] = {}, fumble[5] = {}, cc = -1, fc = -1;
+  LoadCriticalFumble("TARO", crit, fumble, &cc, &fc);
+  EXPECT_EQ(1, cc);
+  EXPECT_EQ(mirado::ReadDecimal(digits), crit[0]);
+  EXPECT_EQ(2, fc);
+  EXPECT_EQ(1, fumble[0]);
+  LoadCriticalFumble("HANAKO", crit, fumble, &cc, &fc);
+  EXPECT_EQ(0, cc);  // the 255 bytes read are all commas
+}
+
+TEST(SettingsStore, AFailedWriteIsToldAsSuch) {
+  TempSettings settings;
+  const std::string path = settings.path();
+  ASSERT_TRUE(std::filesystem::create_directory(path));  // nothing can be written there
+  EXPECT_FALSE(WriteString(path.c_str(), "#trpg", "TARO", "5"));
+  EXPECT_STREQ(kSaveFailedMessage, WriteFailureMessage());
+  EXPECT_FALSE(DeleteSection(path.c_str(), "#trpg"));
+  std::filesystem::remove(path);
+  // A file at its bounds refuses new entries with its own answer.
+  std::string full;
+  const std::string padding(mirado::platform::kProfileMaxBytes / 1000, 'x');
+  for (int i = 0; i < 1001; ++i) full += "[#ch" + std::to_string(i) + "]\r\nK=" + padding + "\r\n";
+  settings.Write(full);
+  EXPECT_FALSE(WriteString(path.c_str(), "#new", "TARO", "5"));
+  EXPECT_STREQ(kSettingsFullMessage, WriteFailureMessage());
+  EXPECT_TRUE(WriteString(path.c_str(), "#ch1", "K", "1"));
+}
+
+// The settings path of a folder whose Mirado.ini path is `length` bytes long.
+std::string FolderForPathLength(const std::string& base, std::size_t length) {
+  std::string folder = base;
+  const std::size_t file = std::string("Mirado.ini").size();
+  while (folder.size() + file < length) {
+    const std::size_t part = std::min<std::size_t>(100, length - folder.size() - file - 1);
+    folder += std::string(part, 'd') + "/";
+  }
+  return folder;
+}
+
+TEST(SettingsStore, TheWholeSettingsPathIsUsedOrNoneAtAll) {
+  TempSettings settings;
+  for (const std::size_t length : {250, 258, 259, 260, 261, 281, 400}) {
+    // A Windows folder's own path is limited to 248 bytes.
+    if (mirado::testing::UnderWine() && length > 250 && length < kPathSize) continue;
+    const std::string folder = FolderForPathLength(settings.dir(), length);
+    ASSERT_EQ(length, folder.size() + 10);
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    SetModuleDirectory(folder);
+    char command_path[kPathSize] = {};  // the copy a command holds
+    GetSettingsPath(command_path, sizeof command_path);
+    const bool stored = WriteString(command_path, "#trpg", "TARO", "5");
+    if (mirado::testing::UnderWine() && length >= kPathSize) {
+      // Windows cuts longer paths: nothing is written rather than a wrong file.
+      EXPECT_FALSE(stored) << length;
+      EXPECT_EQ(0, ReadInt(command_path, "#trpg", "TARO", 0)) << length;
+    } else {
+      EXPECT_TRUE(stored) << length;
+      EXPECT_EQ(5, ReadInt(command_path, "#trpg", "TARO", 0)) << length;
+      EXPECT_TRUE(std::filesystem::is_regular_file(folder + "Mirado.ini", ignored)) << length;
+    }
+  }
+  // No cut-off name anywhere on the way.
+  for (const auto& entry : std::filesystem::recursive_directory_iterator(settings.dir())) {
+    const std::string name = entry.path().filename().string();
+    EXPECT_TRUE(entry.is_directory() || name.rfind("Mirado.ini", 0) == 0) << name;
+  }
 }
 
 }  // namespace

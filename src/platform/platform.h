@@ -37,7 +37,45 @@ inline std::size_t CharacterPrefix(std::string_view text, std::size_t limit) {
 // CR LF line ends. The POSIX store writes crash-safely (new file, flush,
 // rename). No function throws.
 
-// Reads `key` of `section` into at most `size` - 1 bytes; `def` when missing.
+// The POSIX store also takes an advisory lock (a lock file beside the settings
+// file) around every change, so two programs sharing one file (the console
+// and an IRC bot, or two bots) never lose each other's updates, and every
+// function may be called from several threads.
+//
+// Bounds on what players can add: a write that would create a section past
+// kProfileMaxSections or a key past kProfileMaxKeys, or make the file larger
+// than kProfileMaxBytes, is refused (ProfileLastWriteError gives kFull).
+// Changing or deleting what exists is always possible. The bounds leave room
+// for hundreds of channels with dozens of players each (a bot's whole life),
+// while a rewrite of the largest allowed file still takes only milliseconds;
+// without them any player could grow the file by naming new channels.
+constexpr std::size_t kProfileMaxSections = 2000;
+constexpr std::size_t kProfileMaxKeys = 20000;
+constexpr std::size_t kProfileMaxBytes = 2u << 20;
+
+// Why the calling thread's last ProfileWriteString returned false.
+enum class ProfileWriteError { kNone, kFailed, kFull };
+ProfileWriteError ProfileLastWriteError();
+
+// One call of the plug-in by its host. Within a call the store trusts what it
+// read at the call's first access and looks at the file once (one stat), and
+// on POSIX it holds the file's lock from that first access to the end of the
+// call, so a read, a change and its write made by one call are never mixed
+// with another program's. Outside a call every access checks the file and
+// every write takes the lock for itself. BeginCall ends a call still open on
+// this thread. ProfileCall does both for a scope.
+void BeginCall();
+void EndCall();
+class ProfileCall {
+ public:
+  ProfileCall() { BeginCall(); }
+  ~ProfileCall() { EndCall(); }
+  ProfileCall(const ProfileCall&) = delete;
+  ProfileCall& operator=(const ProfileCall&) = delete;
+};
+
+// Reads `key` of `section` into at most `size` - 1 bytes; `def` (its trailing
+// spaces removed) when missing.
 std::string ProfileGetString(const std::string& path, std::string_view section, std::string_view key,
                              std::string_view def, std::size_t size);
 
@@ -48,12 +86,14 @@ int ProfileGetInt(const std::string& path, std::string_view section, std::string
 
 // Writes `value` under `key`. A null `value` deletes the key; a null `key`
 // deletes the whole section. Deleting what does not exist succeeds. Returns
-// false when the file could not be written.
+// false when nothing was stored: the file could not be read or written, its
+// path is too long for the system, or a bound above was reached.
 bool ProfileWriteString(const std::string& path, std::string_view section, const std::string* key,
                         const std::string* value);
 
 // Reads a whole section as "key=value" entries, each ended by a NUL, the list
-// ended by a second NUL, in file order; lines without '=' are left out. At most
+// ended by a second NUL, in file order; a key line without '=' gives its name
+// alone, comments and blank lines are left out. At most
 // `size` bytes: when the buffer is too small the last entry is cut and the
 // result holds size - 2 bytes before the final NUL pair.
 std::string ProfileGetSection(const std::string& path, std::string_view section, std::size_t size);

@@ -1,93 +1,43 @@
 // The settings (INI) store on POSIX systems, with the semantics of the Windows
-// private-profile functions (see platform.h). The file is parsed into lines;
-// comment and garbage lines are kept as they are, so a rewrite changes only
-// the entry written. Writes go to a new file that is flushed and renamed over
-// the old one, so a crash or a full disk never leaves a half-written file.
-// A parsed copy is kept per path and reused only while the file's identity,
+// private-profile functions (see platform.h).
+//
+// The parsed file is kept per path and reused only while the file's identity,
 // size and modification time are unchanged, so a hand edit made between two
-// calls is always seen.
+// calls is always seen; within one host call it is checked once.
+//
+// Changes are made under an advisory lock on "<file>.lock" and written
+// crash-safely: a new file beside the old one, flushed, renamed over it, and
+// the folder flushed, so a crash, a kill or a full disk leaves either the old
+// file or the new one, never a torn one. Temporary files a killed writer left
+// behind are removed by the next writer (under the lock no other writer can
+// be using one).
+#include <dirent.h>
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
-#include <unicode/uchar.h>
+#include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cerrno>
 #include <cstdio>
-#include <map>
 #include <memory>
 #include <mutex>
+#include <optional>
+#include <unordered_map>
 #include <vector>
 
+#include "platform/ini_document.h"
 #include "platform/platform.h"
 
 namespace mirado::platform {
 namespace {
 
-// Names compare as Windows compares them: through UTF-16, upper-cased.
-std::u16string FoldName(std::string_view name) {
-  std::u16string folded = Cp932ToUtf16(name);
-  for (auto& c : folded) {
-    if (c < 0xD800 || c > 0xDFFF) c = static_cast<char16_t>(u_toupper(c));
-  }
-  return folded;
-}
-
-std::string_view Trim(std::string_view s) {
-  const auto is_space = [](char c) { return c == ' ' || c == '\t'; };
-  while (!s.empty() && is_space(s.front())) s.remove_prefix(1);
-  while (!s.empty() && is_space(s.back())) s.remove_suffix(1);
-  return s;
-}
-
-enum class Kind { kOther, kSection, kEntry };
-
-struct Line {
-  std::string raw;
-  Kind kind = Kind::kOther;
-  std::u16string folded;  // section or key name, folded
-  std::string key;        // key as written (entries)
-  std::string value;      // value as written, trimmed (entries)
-};
-
-struct Document {
-  std::vector<Line> lines;
-};
-
-Line ParseLine(std::string raw) {
-  Line line;
-  line.raw = std::move(raw);
-  const std::string_view text = Trim(line.raw);
-  if (text.empty()) return line;
-  if (text.front() == '[') {
-    const auto close = text.rfind(']');
-    const std::string_view name =
-        close == std::string_view::npos || close == 0 ? text.substr(1) : text.substr(1, close - 1);
-    line.kind = Kind::kSection;
-    line.folded = FoldName(Trim(name));
-    return line;
-  }
-  const auto eq = text.find('=');
-  if (eq == std::string_view::npos) return line;
-  line.kind = Kind::kEntry;
-  line.key = std::string(Trim(text.substr(0, eq)));
-  line.value = std::string(Trim(text.substr(eq + 1)));
-  line.folded = FoldName(line.key);
-  return line;
-}
-
-Document Parse(const std::string& content) {
-  Document doc;
-  std::size_t start = 0;
-  while (start < content.size()) {
-    auto end = content.find('\n', start);
-    if (end == std::string::npos) end = content.size();
-    std::string raw = content.substr(start, end - start);
-    if (!raw.empty() && raw.back() == '\r') raw.pop_back();
-    doc.lines.push_back(ParseLine(std::move(raw)));
-    start = end + 1;
-  }
-  return doc;
-}
+constexpr IniLimits kLimits{kProfileMaxSections, kProfileMaxKeys, kProfileMaxBytes};
+constexpr int kLockWaitMs = 3000;
 
 struct FileStamp {
   bool exists = false;
@@ -98,76 +48,250 @@ struct FileStamp {
   bool operator==(const FileStamp&) const = default;
 };
 
-FileStamp Stamp(const std::string& path) {
-  struct stat st {};
-  FileStamp s;
-  if (stat(path.c_str(), &st) != 0) return s;
-  s.exists = true;
-  s.dev = st.st_dev;
-  s.ino = st.st_ino;
-  s.size = st.st_size;
-  s.mtime_ns = static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec;
-  return s;
+FileStamp StampOf(const struct stat& st) {
+  return FileStamp{true, st.st_dev, st.st_ino, st.st_size,
+                   static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec};
 }
 
-struct CacheEntry {
+// Everything the store knows about one settings file.
+struct PathState {
   FileStamp stamp;
-  std::shared_ptr<const Document> doc;
+  std::optional<IniDocument> doc;  // empty: not read yet, or to be read again
+  bool readable = false;           // false: the file exists but cannot be read
+  uint64_t trusted_call = 0;       // the call that last checked the file
+  int lock_fd = -1;                // open lock file, or -1
+  unsigned lock_epoch = 0;         // g_fork_epoch when it was opened
+  int lock_holders = 0;            // calls (or one write) holding the lock
+  bool lock_held = false;
+  bool lock_busy = false;  // the last wait for the lock timed out
 };
 
-std::mutex g_cache_mutex;
-std::map<std::string, CacheEntry>& Cache() {
-  static auto* cache = new std::map<std::string, CacheEntry>();
-  return *cache;
+std::mutex g_mutex;  // guards every PathState and the map
+// Counts forks in this process's line: a child made by fork shares its
+// parent's open lock files, and with them the lock, so it opens its own.
+// The store is idle (g_mutex held) while a fork copies it.
+unsigned g_fork_epoch = 0;
+std::unordered_map<std::string, PathState>& States() {
+  static auto* states = [] {
+    ::pthread_atfork([] { g_mutex.lock(); }, [] { g_mutex.unlock(); },
+                     [] {
+                       ++g_fork_epoch;
+                       g_mutex.unlock();
+                     });
+    return new std::unordered_map<std::string, PathState>();
+  }();
+  return *states;
 }
 
-bool ReadWhole(const std::string& path, std::string* out) {
-  FILE* f = std::fopen(path.c_str(), "rb");
-  if (f == nullptr) return false;
-  char buf[8192];
-  std::size_t n;
-  while ((n = std::fread(buf, 1, sizeof buf, f)) > 0) out->append(buf, n);
-  std::fclose(f);
+std::atomic<uint64_t> g_next_call{1};
+struct CallState {
+  uint64_t id = 0;                 // 0: not inside a call
+  std::vector<PathState*> locked;  // files this call holds the lock of
+  std::vector<PathState*> tried;   // files whose lock this call could not get
+};
+thread_local CallState t_call;
+thread_local ProfileWriteError t_last_error = ProfileWriteError::kNone;
+
+bool ReadAll(int fd, std::string* out) {
+  char buf[16384];
+  for (;;) {
+    const ssize_t n = ::read(fd, buf, sizeof buf);
+    if (n == 0) return true;
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return false;
+    }
+    out->append(buf, static_cast<std::size_t>(n));
+  }
+}
+
+// Brings the state up to date with the file: one stat when nothing changed.
+void Refresh(const std::string& path, PathState& state) {
+  struct stat st {};
+  if (::stat(path.c_str(), &st) != 0) {
+    if (errno == ENOENT || errno == ENOTDIR) {
+      if (!state.doc || state.stamp.exists || !state.readable) state.doc.emplace();
+      state.stamp = FileStamp{};
+      state.readable = true;
+    } else {
+      state.doc.emplace();
+      state.stamp = FileStamp{};
+      state.readable = false;
+    }
+    return;
+  }
+  if (state.doc && state.readable && StampOf(st) == state.stamp) return;
+  // Read through one descriptor, so the stamp kept belongs to the bytes read.
+  state.doc.emplace();
+  state.stamp = FileStamp{};
+  state.readable = false;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return;
+  std::string content;
+  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ReadAll(fd, &content)) {
+    state.doc = IniDocument::Parse(content);
+    state.stamp = StampOf(st);
+    state.readable = true;
+  }
+  ::close(fd);
+}
+
+bool Lock(const std::string& path, PathState& state) {
+  if (state.lock_fd >= 0 && state.lock_epoch != g_fork_epoch) {
+    ::close(state.lock_fd);
+    state.lock_fd = -1;
+    state.lock_held = false;
+  }
+  if (state.lock_held) {
+    ++state.lock_holders;
+    return true;
+  }
+  if (state.lock_fd < 0) {
+    state.lock_fd = ::open((path + ".lock").c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+    if (state.lock_fd < 0) return false;
+    state.lock_epoch = g_fork_epoch;
+  }
+  // Another program holds the lock for one call, a few milliseconds at most;
+  // one that holds it much longer is stopped or stuck, and is not waited for
+  // without end: after kLockWaitMs reads go on unlocked and writes fail.
+  state.lock_busy = false;
+  for (int waited = 0; ::flock(state.lock_fd, LOCK_EX | LOCK_NB) != 0; ++waited) {
+    if (errno == EINTR) continue;
+    if (errno != EWOULDBLOCK) return false;  // no locks on this file system
+    if (waited == kLockWaitMs) {
+      state.lock_busy = true;
+      return false;
+    }
+    const timespec millisecond{0, 1000000};
+    ::nanosleep(&millisecond, nullptr);
+  }
+  state.lock_held = true;
+  state.lock_holders = 1;
   return true;
 }
 
-std::shared_ptr<const Document> Load(const std::string& path) {
-  std::lock_guard<std::mutex> lock(g_cache_mutex);
-  const FileStamp stamp = Stamp(path);
-  auto& cache = Cache();
-  auto it = cache.find(path);
-  if (it != cache.end() && it->second.stamp == stamp) return it->second.doc;
-  std::string content;
-  if (stamp.exists) ReadWhole(path, &content);
-  auto doc = std::make_shared<const Document>(Parse(content));
-  cache[path] = CacheEntry{stamp, doc};
-  return doc;
+void Unlock(PathState& state) {
+  if (!state.lock_held || --state.lock_holders > 0) return;
+  ::flock(state.lock_fd, LOCK_UN);
+  state.lock_held = false;
 }
 
-// Index of the first section header with this name, or -1.
-long FindSection(const Document& doc, const std::u16string& folded) {
-  for (std::size_t i = 0; i < doc.lines.size(); ++i) {
-    if (doc.lines[i].kind == Kind::kSection && doc.lines[i].folded == folded) return static_cast<long>(i);
+// The state of `path`, checked against the file unless this call already did.
+// Inside a call the lock is taken at the first access and kept to the end.
+PathState& Access(const std::string& path) {
+  PathState& state = States()[path];
+  if (t_call.id == 0) {
+    Refresh(path, state);
+    return state;
   }
-  return -1;
+  const auto has = [&state](const std::vector<PathState*>& list) {
+    return std::find(list.begin(), list.end(), &state) != list.end();
+  };
+  // Without a lock file (a read-only folder) reads still work; writes fail.
+  if (!has(t_call.locked) && !has(t_call.tried)) (Lock(path, state) ? t_call.locked : t_call.tried).push_back(&state);
+  if (state.trusted_call != t_call.id || !state.doc) Refresh(path, state);
+  state.trusted_call = t_call.id;
+  return state;
 }
 
-// End (exclusive) of the section that starts at header `begin`.
-std::size_t SectionEnd(const Document& doc, std::size_t begin) {
-  std::size_t i = begin + 1;
-  while (i < doc.lines.size() && doc.lines[i].kind != Kind::kSection) ++i;
-  return i;
+std::string FolderOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  return slash == std::string::npos ? std::string(".") : path.substr(0, slash + 1);
 }
 
-const Line* FindEntry(const Document& doc, std::string_view section, std::string_view key) {
-  const long s = FindSection(doc, FoldName(section));
-  if (s < 0) return nullptr;
-  const std::u16string folded = FoldName(key);
-  const std::size_t end = SectionEnd(doc, static_cast<std::size_t>(s));
-  for (std::size_t i = static_cast<std::size_t>(s) + 1; i < end; ++i) {
-    if (doc.lines[i].kind == Kind::kEntry && doc.lines[i].folded == folded) return &doc.lines[i];
+// Removes "<file>.tmp<digits>" files: called under the lock, when no writer
+// can be using one, so every one found was left by a writer that died.
+void RemoveStaleTemporaries(const std::string& path) {
+  const std::string folder = FolderOf(path);
+  const auto slash = path.rfind('/');
+  const std::string prefix = (slash == std::string::npos ? path : path.substr(slash + 1)) + ".tmp";
+  DIR* dir = ::opendir(folder.c_str());
+  if (dir == nullptr) return;
+  while (const dirent* entry = ::readdir(dir)) {
+    const std::string_view name = entry->d_name;
+    if (name.size() <= prefix.size() || name.substr(0, prefix.size()) != prefix) continue;
+    if (name.find_first_not_of("0123456789", prefix.size()) != std::string_view::npos) continue;
+    ::unlinkat(::dirfd(dir), entry->d_name, 0);
   }
-  return nullptr;
+  ::closedir(dir);
+}
+
+// New file, flush, rename, flush the folder. On success `stamp` is the new
+// file's, so the next access needs no read.
+bool WriteFileSafely(const std::string& path, const std::string& content, FileStamp* stamp) {
+  const std::string tmp = path + ".tmp" + std::to_string(static_cast<long>(::getpid()));
+  const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  std::size_t done = 0;
+  bool ok = true;
+  while (ok && done < content.size()) {
+    const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) ok = false;
+    if (n > 0) done += static_cast<std::size_t>(n);
+  }
+  struct stat st {};
+  ok = ok && ::fdatasync(fd) == 0 && ::fstat(fd, &st) == 0;
+  if (::close(fd) != 0) ok = false;
+  if (ok && std::rename(tmp.c_str(), path.c_str()) != 0) ok = false;
+  if (!ok) {
+    ::unlink(tmp.c_str());
+    return false;
+  }
+  *stamp = StampOf(st);
+  // The rename itself reaches the disk only with the folder; a folder that
+  // cannot be flushed (some file systems refuse) keeps the file written.
+  const int folder = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder >= 0) {
+    ::fsync(folder);
+    ::close(folder);
+  }
+  return true;
+}
+
+template <typename Edit>
+bool Change(const std::string& path, Edit edit) {
+  t_last_error = ProfileWriteError::kFailed;
+  if (path.empty()) return false;
+  std::lock_guard<std::mutex> guard(g_mutex);
+  PathState& state = States()[path];
+  // Inside a call the lock is already held from the call's first access (or
+  // is taken now and kept); a write outside a call holds it for itself.
+  const bool in_call = t_call.id != 0;
+  bool locked = false;
+  if (in_call) {
+    Access(path);
+    locked = state.lock_held;
+  } else {
+    locked = Lock(path, state);
+  }
+  // Another program may have written since this call's first access only if
+  // it did so without the lock (a hand edit): look once more.
+  Refresh(path, state);
+  bool ok = false;
+  if (state.readable && !(state.lock_busy && !locked)) {
+    const IniEdit result = edit(*state.doc);
+    if (result == IniEdit::kFull) {
+      t_last_error = ProfileWriteError::kFull;
+    } else if (result == IniEdit::kUnchanged) {
+      ok = true;
+    } else {
+      if (locked) RemoveStaleTemporaries(path);
+      ok = WriteFileSafely(path, state.doc->Serialize(), &state.stamp);
+      // A failed write leaves the kept copy ahead of the file: read it again.
+      if (!ok) state.doc.reset();
+    }
+  }
+  if (in_call) state.trusted_call = t_call.id;
+  if (!in_call && locked) Unlock(state);
+  if (ok) t_last_error = ProfileWriteError::kNone;
+  return ok;
+}
+
+std::string TrimDefault(std::string_view def) {
+  // Windows removes a default's trailing spaces and keeps its leading ones.
+  while (!def.empty() && def.back() == ' ') def.remove_suffix(1);
+  return std::string(def);
 }
 
 std::string Unquote(const std::string& value) {
@@ -177,85 +301,65 @@ std::string Unquote(const std::string& value) {
   return value;
 }
 
-bool WriteFileSafely(const std::string& path, const std::string& content) {
-  const std::string tmp = path + ".tmp" + std::to_string(static_cast<long>(getpid()));
-  const int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (fd < 0) return false;
-  std::size_t done = 0;
-  bool ok = true;
-  while (done < content.size()) {
-    const ssize_t n = ::write(fd, content.data() + done, content.size() - done);
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      ok = false;
-      break;
-    }
-    done += static_cast<std::size_t>(n);
-  }
-  if (ok && ::fsync(fd) != 0) ok = false;
-  if (::close(fd) != 0) ok = false;
-  if (ok && std::rename(tmp.c_str(), path.c_str()) != 0) ok = false;
-  if (!ok) ::unlink(tmp.c_str());
-  return ok;
-}
-
-std::string Serialize(const Document& doc) {
-  std::string out;
-  for (const auto& line : doc.lines) {
-    out += line.raw;
-    out += "\r\n";
-  }
-  return out;
-}
-
-// Where a new key goes: after the last non-blank line of the section.
-std::size_t InsertionPoint(const Document& doc, std::size_t header) {
-  std::size_t end = SectionEnd(doc, header);
-  while (end > header + 1 && Trim(doc.lines[end - 1].raw).empty()) --end;
-  return end;
+// The stored value of a key that has one.
+std::optional<std::string> Lookup(const std::string& path, std::string_view section, std::string_view key) {
+  std::lock_guard<std::mutex> guard(g_mutex);
+  const IniLine* line = Access(path).doc->Find(section, key);
+  if (line == nullptr || !line->has_value) return std::nullopt;
+  return Unquote(line->value);
 }
 
 }  // namespace
 
+ProfileWriteError ProfileLastWriteError() { return t_last_error; }
+
+void BeginCall() {
+  EndCall();
+  t_call.id = g_next_call.fetch_add(1);
+}
+
+void EndCall() {
+  if (t_call.id == 0) return;
+  std::lock_guard<std::mutex> guard(g_mutex);
+  for (PathState* state : t_call.locked) Unlock(*state);
+  t_call.locked.clear();
+  t_call.tried.clear();
+  t_call.id = 0;
+}
+
 std::string ProfileGetString(const std::string& path, std::string_view section, std::string_view key,
                              std::string_view def, std::size_t size) {
   if (size == 0) return {};
-  const auto doc = Load(path);
-  const Line* line = FindEntry(*doc, section, key);
-  std::string value = line != nullptr ? Unquote(line->value) : std::string(Trim(def));
+  std::string value = Lookup(path, section, key).value_or(TrimDefault(def));
   if (value.size() > size - 1) value.resize(size - 1);
   return value;
 }
 
 int ProfileGetInt(const std::string& path, std::string_view section, std::string_view key, int def) {
-  const auto doc = Load(path);
-  const Line* line = FindEntry(*doc, section, key);
-  if (line == nullptr) return def;
-  const std::string value = Unquote(line->value);
-  if (value.empty()) return def;
+  const std::optional<std::string> value = Lookup(path, section, key);
+  if (!value || value->empty()) return def;
+  // Windows' reader: control characters and spaces, a sign, then decimal
+  // digits, or hex digits after a lower-case "0x" ("0X1f" reads 0); the
+  // value wraps at 32 bits.
+  const std::string& text = *value;
   std::size_t i = 0;
-  while (i < value.size() && (value[i] == ' ' || value[i] == '\t')) ++i;
+  while (i < text.size() && static_cast<unsigned char>(text[i]) <= ' ') ++i;
   bool negative = false;
-  if (i < value.size() && (value[i] == '-' || value[i] == '+')) negative = value[i++] == '-';
+  if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
+  uint32_t base = 10;
+  if (i + 1 < text.size() && text[i] == '0' && text[i + 1] == 'x') {
+    base = 16;
+    i += 2;
+  }
   uint32_t result = 0;
-  if (i + 1 < value.size() && value[i] == '0' && (value[i + 1] == 'x' || value[i + 1] == 'X')) {
-    for (i += 2; i < value.size(); ++i) {
-      const char c = value[i];
-      int digit;
-      if (c >= '0' && c <= '9')
-        digit = c - '0';
-      else if (c >= 'a' && c <= 'f')
-        digit = c - 'a' + 10;
-      else if (c >= 'A' && c <= 'F')
-        digit = c - 'A' + 10;
-      else
-        break;
-      result = result * 16u + static_cast<uint32_t>(digit);
-    }
-  } else {
-    for (; i < value.size() && value[i] >= '0' && value[i] <= '9'; ++i) {
-      result = result * 10u + static_cast<uint32_t>(value[i] - '0');
-    }
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    uint32_t digit = base;
+    if (c >= '0' && c <= '9') digit = static_cast<uint32_t>(c - '0');
+    if (c >= 'a' && c <= 'f') digit = static_cast<uint32_t>(c - 'a' + 10);
+    if (c >= 'A' && c <= 'F') digit = static_cast<uint32_t>(c - 'A' + 10);
+    if (digit >= base) break;
+    result = result * base + digit;
   }
   if (negative) result = 0u - result;
   return static_cast<int>(result);
@@ -263,63 +367,22 @@ int ProfileGetInt(const std::string& path, std::string_view section, std::string
 
 bool ProfileWriteString(const std::string& path, std::string_view section, const std::string* key,
                         const std::string* value) {
-  Document doc = *Load(path);
-  const long header = FindSection(doc, FoldName(section));
-  if (key == nullptr) {
-    if (header < 0) return true;
-    const auto begin = doc.lines.begin() + header;
-    doc.lines.erase(begin, doc.lines.begin() + static_cast<long>(SectionEnd(doc, static_cast<std::size_t>(header))));
-  } else {
-    const std::u16string folded = FoldName(*key);
-    long found = -1;
-    if (header >= 0) {
-      const std::size_t end = SectionEnd(doc, static_cast<std::size_t>(header));
-      for (std::size_t i = static_cast<std::size_t>(header) + 1; i < end; ++i) {
-        if (doc.lines[i].kind == Kind::kEntry && doc.lines[i].folded == folded) {
-          found = static_cast<long>(i);
-          break;
-        }
-      }
-    }
-    if (value == nullptr) {
-      if (found < 0) return true;
-      doc.lines.erase(doc.lines.begin() + found);
-    } else {
-      const std::string trimmed(Trim(*value));
-      if (found >= 0) {
-        // An existing key keeps the letter case it was written with.
-        doc.lines[static_cast<std::size_t>(found)] =
-            ParseLine(doc.lines[static_cast<std::size_t>(found)].key + "=" + trimmed);
-      } else if (header >= 0) {
-        const std::size_t at = InsertionPoint(doc, static_cast<std::size_t>(header));
-        doc.lines.insert(doc.lines.begin() + static_cast<long>(at), ParseLine(std::string(Trim(*key)) + "=" + trimmed));
-      } else {
-        doc.lines.push_back(ParseLine("[" + std::string(Trim(section)) + "]"));
-        doc.lines.push_back(ParseLine(std::string(Trim(*key)) + "=" + trimmed));
-      }
-    }
-  }
-  const std::string content = Serialize(doc);
-  std::lock_guard<std::mutex> lock(g_cache_mutex);
-  if (!WriteFileSafely(path, content)) {
-    Cache().erase(path);
-    return false;
-  }
-  Cache()[path] = CacheEntry{Stamp(path), std::make_shared<const Document>(std::move(doc))};
-  return true;
+  return Change(path, [&](IniDocument& doc) {
+    if (key == nullptr) return doc.DeleteSection(section);
+    if (value == nullptr) return doc.DeleteKey(section, *key);
+    return doc.Put(section, *key, *value, kLimits);
+  });
 }
 
 std::string ProfileGetSection(const std::string& path, std::string_view section, std::size_t size) {
-  std::string out;
   if (size < 2) return std::string(size, '\0');
-  const auto doc = Load(path);
-  const long header = FindSection(*doc, FoldName(section));
-  if (header >= 0) {
-    const std::size_t end = SectionEnd(*doc, static_cast<std::size_t>(header));
-    for (std::size_t i = static_cast<std::size_t>(header) + 1; i < end; ++i) {
-      const Line& line = doc->lines[i];
-      if (line.kind != Kind::kEntry) continue;
-      const std::string entry = line.key + "=" + line.value;
+  std::string out;
+  std::lock_guard<std::mutex> guard(g_mutex);
+  const IniSection* found = Access(path).doc->FindSection(section);
+  if (found != nullptr) {
+    for (const IniLine& line : found->lines) {
+      if (line.kind != IniLine::Kind::kKey) continue;
+      const std::string entry = line.has_value ? line.key + "=" + line.value : line.key;
       if (out.size() + entry.size() + 2 > size) {
         // The entry that does not fit is cut; the result is size - 2 bytes.
         out += entry.substr(0, size - 2 - out.size());

@@ -1,5 +1,11 @@
 // The settings (INI) store: the same semantics on both systems (the Windows
 // build runs these against the real private-profile functions).
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <thread>
+#include <vector>
+
 #include "platform/platform.h"
 #include "support/test_support.h"
 
@@ -59,10 +65,12 @@ TEST(ProfileStore, DeletesKeysAndSections) {
 
 TEST(ProfileStore, ReadsWholeSectionsInFileOrder) {
   TempSettings settings;
-  if (mirado::testing::UnderWine()) GTEST_SKIP() << "wine returns lines without '=' in a section read";
-  settings.Write("[#trpg]\r\nTARO=3\r\nno equals sign\r\nTARO.Memo=hp 10\r\n[Other]\r\nX=1\r\n");
+  // A key line without '=' is read as a key without a value, as Windows
+  // reads it: its name alone; comments and blank lines are left out.
+  settings.Write("[#trpg]\r\nTARO=3\r\nno equals sign\r\n;note\r\n\r\nTARO.Memo=hp 10\r\n[Other]\r\nX=1\r\n");
   const std::string section = ProfileGetSection(settings.path(), "#TRPG", 1024);
-  EXPECT_EQ(std::string("TARO=3\0TARO.Memo=hp 10\0\0", 24), section);
+  EXPECT_EQ(std::string("TARO=3\0no equals sign\0TARO.Memo=hp 10\0\0", 39), section);
+  settings.Write("[#trpg]\r\nTARO=3\r\nTARO.Memo=hp 10\r\n[Other]\r\nX=1\r\n");
   EXPECT_EQ(std::string("\0\0", 2), ProfileGetSection(settings.path(), "Missing", 1024));
   // Too small a buffer: the last entry is cut.
   EXPECT_EQ(std::string("TARO=3\0TA\0\0", 11), ProfileGetSection(settings.path(), "#trpg", 11));
@@ -130,6 +138,125 @@ TEST(ProfileStore, ShiftJisNamesAndValuesArePlainBytes) {
   Put(settings.path(), name, "KEY", "1");
   EXPECT_EQ(name, Get(settings.path(), "CharactersName", "TARO"));
   EXPECT_EQ("1", Get(settings.path(), name, "key"));
+}
+
+TEST(ProfileStore, OneCallLooksAtTheFileOnceAndTheNextCallSeesHandEdits) {
+  TempSettings settings;
+  if (mirado::testing::UnderWine()) GTEST_SKIP() << "the Windows functions read the file every time";
+  settings.Write("[#trpg]\r\nTARO=1\r\n");
+  {
+    ProfileCall call;
+    EXPECT_EQ(1, ProfileGetInt(settings.path(), "#trpg", "TARO", 0));
+    settings.Write("[#trpg]\r\nTARO=22\r\n");
+    EXPECT_EQ(1, ProfileGetInt(settings.path(), "#trpg", "TARO", 0));  // trusted within the call
+    EXPECT_TRUE(Put(settings.path(), "#trpg", "HANAKO", "3"));         // a write looks again
+    EXPECT_EQ(22, ProfileGetInt(settings.path(), "#trpg", "TARO", 0));
+  }
+  settings.Write("[#trpg]\r\nTARO=333\r\n");
+  ProfileCall next;
+  EXPECT_EQ(333, ProfileGetInt(settings.path(), "#trpg", "TARO", 0));
+}
+
+TEST(ProfileStore, DeletingTheFirstOfTwoSectionsRevealsTheSecond) {
+  TempSettings settings;
+  settings.Write("[A]\r\nk=first\r\nk=shadowed\r\n[a]\r\nk=second\r\n");
+  EXPECT_TRUE(Put(settings.path(), "A", "k", nullptr));
+  EXPECT_EQ("shadowed", Get(settings.path(), "A", "k"));
+  EXPECT_TRUE(ProfileWriteString(settings.path(), "A", nullptr, nullptr));
+  EXPECT_EQ("second", Get(settings.path(), "A", "k"));
+}
+
+TEST(ProfileStore, HandEditedLinesReadAsWindowsReadsThem) {
+  TempSettings settings;
+  settings.Write("[A]\r\nhex=0x1f\r\nupper=0X1f\r\nbare\r\n[broken\r\nafter=2\r\n[B\r\n");
+  const std::string p = settings.path();
+  // A default keeps its leading spaces and loses its trailing ones.
+  EXPECT_EQ("  taro", Get(p, "A", "missing", "  taro  "));
+  EXPECT_EQ(31, ProfileGetInt(p, "A", "hex", 5));
+  EXPECT_EQ(0, ProfileGetInt(p, "A", "upper", 5));  // only a lower-case 0x reads as hex
+  // A key without '=' has no value: its default is read, and writing it
+  // gives it one in place.
+  EXPECT_EQ("dflt", Get(p, "A", "bare", "dflt"));
+  EXPECT_EQ(5, ProfileGetInt(p, "A", "bare", 5));
+  // "[broken" opens no section: the key after it stays in [A].
+  EXPECT_EQ("2", Get(p, "A", "after"));
+  EXPECT_EQ("", Get(p, "broken", "after"));
+  EXPECT_TRUE(Put(p, "A", "bare", "1"));
+  EXPECT_EQ("1", Get(p, "A", "bare"));
+  EXPECT_EQ(std::string::npos, settings.Read().find("\r\nbare\r\n"));
+}
+
+TEST(ProfileStore, AFolderWhereTheFileShouldBeIsNeitherReadNorReplaced) {
+  TempSettings settings;
+  ASSERT_TRUE(std::filesystem::create_directory(settings.path()));
+  EXPECT_EQ("d", Get(settings.path(), "A", "k", "d"));
+  EXPECT_FALSE(Put(settings.path(), "A", "k", "v"));
+  EXPECT_EQ(ProfileWriteError::kFailed, ProfileLastWriteError());
+  EXPECT_TRUE(std::filesystem::is_directory(settings.path()));
+  EXPECT_FALSE(Put("", "A", "k", "v"));
+}
+
+TEST(ProfileStore, NewEntriesAreRefusedPastTheBounds) {
+  TempSettings settings;
+  // Sections and keys at their bounds, and a file past its size bound.
+  std::string content;
+  const std::size_t per_section = kProfileMaxKeys / kProfileMaxSections;
+  const std::string padding(kProfileMaxBytes / kProfileMaxKeys, 'x');
+  for (std::size_t s = 0; s < kProfileMaxSections; ++s) {
+    content += "[#ch" + std::to_string(s) + "]\r\n";
+    for (std::size_t k = 0; k < per_section; ++k) content += "K" + std::to_string(k) + "=" + padding + "\r\n";
+  }
+  settings.Write(content);
+  const std::string p = settings.path();
+  EXPECT_FALSE(Put(p, "#ch0", "NEW", "1"));
+  EXPECT_EQ(ProfileWriteError::kFull, ProfileLastWriteError());
+  EXPECT_FALSE(Put(p, "#new", "K0", "1"));
+  EXPECT_EQ(ProfileWriteError::kFull, ProfileLastWriteError());
+  EXPECT_EQ("", Get(p, "#new", "K0"));
+  // What exists can still be changed and deleted.
+  std::string changed = padding;
+  changed[0] = 'y';
+  EXPECT_TRUE(Put(p, "#ch1", "K1", changed.c_str()));
+  EXPECT_EQ(ProfileWriteError::kNone, ProfileLastWriteError());
+  EXPECT_EQ(changed.substr(0, 255), Get(p, "#ch1", "K1"));
+  EXPECT_TRUE(Put(p, "#ch1", "K2", nullptr));
+  EXPECT_TRUE(ProfileWriteString(p, "#ch2", nullptr, nullptr));
+  EXPECT_EQ("", Get(p, "#ch2", "K0"));
+}
+
+TEST(ProfileStore, TemporaryFilesOfKilledWritersAreRemoved) {
+  TempSettings settings;
+  settings.Write("[A]\r\nk=1\r\n");
+  for (const char* left : {"Mirado.ini.tmp4242", "Mirado.ini.tmp7"}) {
+    std::ofstream(settings.dir() + left) << "[A]\r\nk=";
+  }
+  std::ofstream(settings.dir() + "Mirado.ini.tmpnotes") << "kept";
+  EXPECT_TRUE(Put(settings.path(), "A", "k", "2"));
+  if (mirado::testing::UnderWine()) GTEST_SKIP() << "the Windows functions write in place";
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(settings.dir())) {
+    names.push_back(entry.path().filename().string());
+  }
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ((std::vector<std::string>{"Mirado.ini", "Mirado.ini.lock", "Mirado.ini.tmpnotes"}), names);
+}
+
+TEST(ProfileStore, ThreadsWritingAtOnceLoseNothing) {
+  TempSettings settings;
+  const std::string p = settings.path();
+  std::vector<std::thread> threads;
+  for (int t = 0; t < 4; ++t) {
+    threads.emplace_back([&p, t] {
+      const std::string key = "T" + std::to_string(t);
+      for (int i = 1; i <= 25; ++i) {
+        ProfileCall call;
+        const int before = ProfileGetInt(p, "#trpg", key.c_str(), 0);
+        Put(p, "#trpg", key.c_str(), std::to_string(before + 1).c_str());
+      }
+    });
+  }
+  for (auto& thread : threads) thread.join();
+  for (int t = 0; t < 4; ++t) EXPECT_EQ(25, ProfileGetInt(p, "#trpg", ("T" + std::to_string(t)).c_str(), 0));
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <mutex>
 
 #include "mirado/mirado.h"
+#include "platform/platform.h"
 #include "plugin/alias_table.h"
 #include "plugin/dispatch.h"
 #include "plugin/plugin_commands.h"
@@ -30,6 +31,7 @@ extern "C" MIRADO_API void Command(const char* nick, const char*, const char*, c
   try {
     if (!IsName(nick) || !IsName(channel)) return;
     std::lock_guard<std::recursive_mutex> hold(CallLock());
+    mirado::platform::ProfileCall call;  // one look at the settings file per call
     BotCommand::RunCommand(nick, channel, text, output);
   } catch (...) {
   }
@@ -40,6 +42,7 @@ extern "C" MIRADO_API void Alias(const char* nick, const char*, const char*, con
   try {
     if (!IsName(nick) || !IsName(channel) || output == nullptr) return;
     std::lock_guard<std::recursive_mutex> hold(CallLock());
+    mirado::platform::ProfileCall call;  // one look at the settings file per call
     BotCommand::RunAlias(nick, channel, text, output);
   } catch (...) {
   }
@@ -52,6 +55,7 @@ extern "C" MIRADO_API void Part(const char* nick, const char*, const char*, cons
   try {
     if (!IsName(nick) || !IsName(channel) || output == nullptr) return;
     std::lock_guard<std::recursive_mutex> hold(CallLock());
+    mirado::platform::ProfileCall call;  // one look at the settings file per call
     BotCommand::ParamArea none = {};
     BotCommand::PartChannel part;
     part.Init(output, channel, nick, "#KICK", "", none);
