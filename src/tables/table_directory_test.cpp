@@ -189,10 +189,15 @@ TEST_F(TableCommand, KeepsTheHostsTextAndWritesWholeLines) {
   std::string buffer(4096, '\0');
   const std::string host = "PRIVMSG #trpg :hello";
   buffer.replace(0, host.size(), host);
-  ::Command("ta\rro", "", "", "", "#trpg", "#TABLE SW FEAR", buffer.data());
+  ::Command("taro", "", "", "", "#trpg", "#TABLE SW FEAR", buffer.data());
   const std::string reply(buffer.c_str());
-  EXPECT_EQ(reply.rfind(host + "\r\nNOTICE #trpg :ta ro -> 恐怖表：[", 0), 0u);
+  EXPECT_EQ(reply.rfind(host + "\r\nNOTICE #trpg :taro -> 恐怖表：[", 0), 0u);
   EXPECT_EQ(Lines(reply).size(), 2u);
+  // A nick holding a line break is no nick: nothing is added.
+  buffer.assign(4096, '\0');
+  buffer.replace(0, host.size(), host);
+  ::Command("ta\rro", "", "", "", "#trpg", "#TABLE SW FEAR", buffer.data());
+  EXPECT_EQ(std::string(buffer.c_str()), host);
 }
 
 TEST(ParseGender, EveryFormAndTheRandomFallback) {
