@@ -70,6 +70,18 @@ add_test(NAME plugin_exports
   COMMAND ${CMAKE_COMMAND} -DLIBRARY=$<TARGET_FILE:mirado> -DWINDOWS=${WIN32}
           -P ${CMAKE_SOURCE_DIR}/tests/exports_test.cmake)
 
+# A chat line that is no command makes no system call (Linux, under strace).
+if(NOT WIN32)
+  add_executable(syscall_probe tests/syscall_probe.cpp)
+  target_link_libraries(syscall_probe PRIVATE mirado_host)
+  target_compile_options(syscall_probe PRIVATE ${MIRADO_WARNINGS})
+  add_dependencies(syscall_probe mirado)
+  add_test(NAME chat_line_system_calls
+    COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/syscall_test.py $<TARGET_FILE:syscall_probe>
+            $<TARGET_FILE:mirado> ${CMAKE_BINARY_DIR}/syscall-test)
+  set_tests_properties(chat_line_system_calls PROPERTIES LABELS unit SKIP_RETURN_CODE 77)
+endif()
+
 # Every include points down the layers.
 add_test(NAME include_layers COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/check_layers.py ${CMAKE_SOURCE_DIR})
 set_tests_properties(include_layers plugin_exports PROPERTIES LABELS unit)

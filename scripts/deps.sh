@@ -10,7 +10,7 @@ CONSOLE_PACKAGES="cmake make g++ libboost1.81-dev libicu-dev libedit-dev"
 case "${1:-all}" in
   console) PACKAGES="$CONSOLE_PACKAGES" ;;
   all) PACKAGES="$CONSOLE_PACKAGES python3 googletest libbenchmark-dev \
-  g++-mingw-w64-x86-64-posix wine wine64 libssl-dev ngircd binutils openssl ca-certificates" ;;
+  g++-mingw-w64-x86-64-posix wine wine64 libssl-dev ngircd binutils openssl ca-certificates strace" ;;
   *) echo "usage: sh scripts/deps.sh [all|console]" >&2; exit 2 ;;
 esac
 missing=

@@ -1,6 +1,8 @@
 #!/bin/sh
 # Installs what is needed, builds both presets (Linux and the Windows DLL)
-# and runs every test suite: the Windows one under wine.
+# and runs every test suite: the Windows one under wine, the unit and
+# transcript suites again under AddressSanitizer and UndefinedBehaviorSanitizer,
+# and each fuzz target for a bounded time.
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/deps.sh
@@ -8,6 +10,14 @@ sh scripts/deps.sh
 cmake --preset linux
 cmake --build --preset linux
 ctest --preset linux
+
+cmake --preset debug-asan
+cmake --build --preset debug-asan
+ctest --preset debug-asan
+
+if [ -x scripts/fuzz.sh ] || [ -f scripts/fuzz.sh ]; then
+  sh scripts/fuzz.sh 15
+fi
 
 cmake --preset windows
 cmake --build --preset windows

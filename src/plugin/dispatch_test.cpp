@@ -3,6 +3,9 @@
 #include "plugin/dispatch.h"
 
 #include <cstring>
+#include <iterator>
+#include <string>
+#include <vector>
 
 #include "mirado/mirado.h"
 #include "support/test_support.h"
@@ -66,6 +69,50 @@ class CommandTableTest : public ::testing::Test {
   mirado::testing::PinnedRandom pinned_{1};
 };
 
+// Each row reached by a name it takes (half width, any case), and passed over
+// below its parameter minimum: the rows and their order as the players know
+// them, from the command words to the command that answers.
+TEST(CommandTable, EachRowIsFoundByNameAndItsParameterMinimum) {
+  struct Row {
+    const char* pattern;
+    int min_params;
+    std::vector<const char*> names;
+  };
+  const Row rows[] = {
+      {"CALC|DICE|ROL[LE]", 1, {"CALC", "dice", "Roll", "ROLE"}},
+      {"S(ECRET)?", 1, {"S", "secret"}},
+      {"S(ECRET)?D", 1, {"SD", "SecretD"}},
+      {"TABLE|T|TBL?", 1, {"TABLE", "t", "TB", "TBL"}},
+      {"MAKE|MK?", 1, {"MAKE", "m", "MK"}},
+      {"SET(COUNT|CNT)?", 0, {"SET", "setcount", "SETCNT"}},
+      {"GET(COUNT|CNT)?", 0, {"GET", "GetCount", "GETCNT"}},
+      {"COUNT|CNT", 1, {"COUNT", "cnt"}},
+      {"SCENE_?IN", 0, {"SCENEIN", "scene_in"}},
+      {"DX_RES([UA]RR?ECT)?", 0, {"DX_RES", "dx_resurrect", "DX_RESARECT"}},
+      {"POOL", 1, {"POOL", "pool"}},
+      {"HELP", 0, {"HELP", "Help"}},
+      {"REG|REGIST(ER)?", 0, {"REG", "REGIST", "register"}},
+      {"MODE|G(AME)?MODE", 0, {"MODE", "GMODE", "gamemode"}},
+      {"CARD", 0, {"CARD", "card"}},
+  };
+  ASSERT_EQ(std::size(rows), kCommandTableSize);
+  for (std::size_t i = 0; i < kCommandTableSize; ++i) {
+    SCOPED_TRACE(rows[i].pattern);
+    EXPECT_STREQ(rows[i].pattern, kCommandTable[i].Pattern);
+    EXPECT_EQ(rows[i].min_params, kCommandTable[i].MinParams);
+    for (const char* name : rows[i].names) {
+      EXPECT_EQ(&kCommandTable[i], FindCommand(name, rows[i].min_params)) << name;
+      if (rows[i].min_params > 0) {
+        EXPECT_EQ(nullptr, FindCommand(name, rows[i].min_params - 1)) << name;
+      }
+    }
+  }
+  // Words no row takes, with any number of parameters.
+  for (const char* name : {"2D6", "CALCS", "SETS", "TABLES", "POOLS", "DX_RESURRECTS", ""}) {
+    EXPECT_EQ(nullptr, FindCommand(name, 5)) << name;
+  }
+}
+
 TEST_F(CommandTableTest, RowsInOrder) {
   // Every row present, each reached by its name and refused below its
   // parameter minimum.
@@ -84,7 +131,8 @@ TEST_F(CommandTableTest, PrefixedExpressionFallsBackToARoll) {
   EXPECT_EQ((std::vector<std::string>{"NOTICE #trpg :taro -> 2D6 = [2,6] = 8"}), Say("  #2D6"));
   EXPECT_EQ((std::vector<std::string>{"NOTICE #trpg :taro -> 2D6 = [2,6] = 8"}), Say("# 2D6"));
   EXPECT_EQ((std::vector<std::string>{"NOTICE #trpg :taro -> 2D6 = [2,6] = 8"}), Say("#roll 2D6"));
-  EXPECT_EQ((std::vector<std::string>{"NOTICE #trpg :taro -> 2D6 = [2,6] = 8"}), Say("\x81\xF2" "dice 2D6"));
+  EXPECT_EQ((std::vector<std::string>{"NOTICE #trpg :taro -> 2D6 = [2,6] = 8"}), Say("\x81\xF2"
+                                                                                     "dice 2D6"));
   // Full-width sign, letters and digits, ideographic space: row 0 runs with
   // the parameter still full width (the roll folds it).
   EXPECT_EQ((std::vector<std::string>{"NOTICE #trpg :taro -> 2D6 = [2,6] = 8"}),
