@@ -141,7 +141,9 @@ TEST_F(AbiTest, RepliesStayInsideTheHostsBufferAndKeepItsText) {
   std::string mixed;
   for (int i = 0; i < 1023; ++i) mixed += static_cast<char>(1 + (i * 37) % 255);
   const std::string long_nick(1023, 'n'), long_channel = "#" + std::string(1022, 'c');
-  const std::string repeated = "#1D1" + std::string(53 * 2, '+') + "**5";
+  std::string repeated = "#1D1";
+  for (int i = 0; i < 53; ++i) repeated += "+1";
+  repeated += "+0**5";
   for (MiradoEntryPoint entry : {plugin_->RawCommand(), plugin_->RawAlias(), plugin_->RawPart()}) {
     ASSERT_NE(entry, nullptr);
     for (const std::string& host :

@@ -4,8 +4,11 @@
 
 #include <cstring>
 #include <ctime>
+#include <filesystem>
 #include <string>
+#include <vector>
 
+#include "core/settings_store.h"
 #include "dice/dice.h"
 #include "support/test_support.h"
 
@@ -28,6 +31,17 @@ TEST(RollCommand, ReplyHoldsWholeLinesWithin1023Bytes) {
   for (const char* roll : rolls) full += "\r\nNOTICE #trpg :" + nick + " -> 2D6 = " + roll;
   ASSERT_LE(full.size(), 1023u);
   EXPECT_EQ(full, CallCommand(nick, "#trpg", "#2D6**5"));
+}
+
+TEST(RollCommand, ACounterThatCannotBeSavedIsNotReportedAsChanged) {
+  TempSettings settings;
+  // A folder where Mirado.ini should be: nothing can be stored.
+  std::filesystem::create_directory(settings.path());
+  const std::vector<std::string> lines = Lines(CallCommand("taro", "#trpg", "#COUNT =5"));
+  ASSERT_EQ(2u, lines.size());
+  EXPECT_EQ("NOTICE #trpg :taro -> 5 = 5", lines[0]);
+  EXPECT_EQ(std::string("NOTICE #trpg :taro -> ") + SettingsStore::WriteFailureMessage(), lines[1]);
+  std::filesystem::remove(settings.path());
 }
 
 TEST(RollCommand, LongDetailsNeverOverrunTheReply) {
