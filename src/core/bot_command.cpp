@@ -14,7 +14,9 @@ void BotCommandAbstract::Init(char* output, const char* channel, const char* nic
                               const char* rest, ParamArea& params) {
   Output = output;
   Reply.Attach(output, kReplyBufferSize);
-  ReplyTarget = mirado::FullMatch(channel, "[#&].+") ? channel : nick;
+  // A channel is "#" or "&" and at least one more character (the whole-text
+  // pattern "[#&].+"), decided on its first two bytes.
+  ReplyTarget = (channel[0] == '#' || channel[0] == '&') && channel[1] != '\0' ? channel : nick;
   Nick = nick;
   CommandWord = command_word;
   Rest = rest;
@@ -31,7 +33,7 @@ void BotCommandAbstract::LoadContext() {
   char name[kShortSize];
   mirado::CopyText(name, sizeof name, Nick != nullptr ? Nick : "");
   SettingsStore::LoadCharacterName(name, sizeof name);
-  if (mirado::FullMatch(GameModeCode, "NJSLYR")) {
+  if (GameModeCode[0] != '\0' && mirado::FullMatch(GameModeCode, "NJSLYR")) {
     mirado::FormatText(DisplayName, sizeof DisplayName, "%s＝サン", name);
   } else {
     mirado::CopyText(DisplayName, sizeof DisplayName, name);

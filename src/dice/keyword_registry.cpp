@@ -3,6 +3,7 @@
 // rule. The tokenizer, the renderer, the rule dispatcher and the tests all
 // read this one table. Adding a keyword is one row and its rule function.
 #include <cstring>
+#include <vector>
 
 #include "core/random_source.h"
 #include "dice/rule_data.h"
@@ -71,11 +72,32 @@ const KeywordEntry* FindKeyword(int32_t type) {
   return nullptr;
 }
 
-int32_t KeywordType(const char* word) {
-  for (const KeywordEntry& row : kKeywordRegistry) {
-    for (const char* candidate : row.words) {
-      if (candidate != nullptr && std::strcmp(candidate, word) == 0) return row.type;
+namespace {
+
+// The registry's words by their first letter, built once: every chat line's
+// first word is looked up here, and most of them are no keyword at all.
+struct WordIndex {
+  struct Word {
+    const char* text;
+    int32_t type;
+  };
+  std::vector<Word> by_letter[26];
+  WordIndex() {
+    for (const KeywordEntry& row : kKeywordRegistry) {
+      for (const char* word : row.words) {
+        if (word != nullptr && word[0] >= 'A' && word[0] <= 'Z') by_letter[word[0] - 'A'].push_back({word, row.type});
+      }
     }
+  }
+};
+
+}  // namespace
+
+int32_t KeywordType(const char* word) {
+  static const WordIndex index;
+  if (word[0] < 'A' || word[0] > 'Z') return 0;
+  for (const WordIndex::Word& candidate : index.by_letter[word[0] - 'A']) {
+    if (std::strcmp(candidate.text, word) == 0) return candidate.type;
   }
   return 0;
 }

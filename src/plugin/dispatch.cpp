@@ -95,6 +95,10 @@ void RunCommand(const char* nick, const char* channel, const char* text, char* o
 }
 
 const CommandEntry* FindCommand(const char* name, int param_count) {
+  // Every row's pattern begins with a letter, so a name that does not (a
+  // dice expression such as "2D6+3") is turned away without running them.
+  const auto first = static_cast<unsigned char>(name[0]);
+  if (!((first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z'))) return nullptr;
   for (std::size_t i = 0; i < kCommandTableSize; ++i) {
     const CommandEntry& row = kCommandTable[i];
     if (param_count >= row.MinParams && mirado::FullMatch(name, row.Pattern)) return &row;

@@ -107,6 +107,12 @@ TEST(CommandTable, EachRowIsFoundByNameAndItsParameterMinimum) {
       }
     }
   }
+  // Every pattern begins with a letter (the dispatcher relies on it to turn
+  // away expressions at once).
+  for (std::size_t i = 0; i < kCommandTableSize; ++i) {
+    const char c = kCommandTable[i].Pattern[0];
+    EXPECT_TRUE((c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z')) << kCommandTable[i].Pattern;
+  }
   // Words no row takes, with any number of parameters.
   for (const char* name : {"2D6", "CALCS", "SETS", "TABLES", "POOLS", "DX_RESURRECTS", ""}) {
     EXPECT_EQ(nullptr, FindCommand(name, 5)) << name;
