@@ -75,6 +75,12 @@ def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", "tests", "transcripts")
     for path in sorted(glob.glob(os.path.join(folder, "*.txt"))):
         seed(path)
+    # Lines at the host's limit of 1023 bytes, and names as long.
+    longest = [("taro", "#trpg", "#" + "1D6+" * 255 + "1"), ("taro", "#trpg", "#" + "9" * 1022),
+               ("taro", "#trpg", "#2D6 " + "あ" * 509), ("た" * 511, "#trpg", "#2D6**5"),
+               ("taro", "#" + "チ" * 511, "#2D6"), ("taro", "#trpg", "#COUNT " + "(" * 500 + "1" + ")" * 500)]
+    for nick, channel, text in longest:
+        save("command", command_input(nick, "", channel, [text]))
     # What a server says besides chat lines.
     for line in ["PING :irc.mirado.test", ":irc.mirado.test 001 mirado :Welcome",
                  ":irc.mirado.test 005 mirado CHANTYPES=#& CASEMAPPING=ascii :are supported",

@@ -67,10 +67,11 @@ std::string OddName(std::string_view file) {
   }
   bytes += "=]";
   std::string name = "[";
+  // Character by character: a lead byte and the byte after it are one.
   for (std::size_t i = 0; i + 1 < bytes.size(); ++i) {
-    if (!kStoreEscapesAfterCutCharacters && mirado::platform::IsLeadByte(static_cast<unsigned char>(bytes[i])) &&
-        static_cast<unsigned char>(bytes[i + 1]) < 0x40) {
-      continue;
+    if (mirado::platform::IsLeadByte(static_cast<unsigned char>(bytes[i]))) {
+      if (static_cast<unsigned char>(bytes[i + 1]) < 0x40 && !kStoreEscapesAfterCutCharacters) continue;
+      name.push_back(bytes[i++]);
     }
     name.push_back(bytes[i]);
   }
