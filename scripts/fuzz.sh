@@ -50,7 +50,9 @@ if [ "$COVERAGE" = 1 ]; then
   mkdir -p "$BUILD/profiles"
   OBJECTS=
   for t in $TARGETS; do
-    LLVM_PROFILE_FILE="$BUILD/profiles/$t.profraw" "$BUILD/$t" -runs=0 "$(corpus_of "$t")" >/dev/null 2>&1
+    # Each input once, by name (a corpus folder would also be fuzzed).
+    find "$(corpus_of "$t")" -type f -exec env LLVM_PROFILE_FILE="$BUILD/profiles/$t-%p.profraw" \
+      "$BUILD/$t" {} + >/dev/null 2>&1
     OBJECTS="$OBJECTS -object=$BUILD/$t"
   done
   llvm-profdata merge -sparse "$BUILD"/profiles/*.profraw -o "$BUILD/profiles/all.profdata"

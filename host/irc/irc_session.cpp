@@ -237,10 +237,12 @@ void IrcSession::Handle(const IrcMessage& message, std::vector<OutgoingLine>* ou
       if (at != std::string::npos) own_source_ = nick_ + own_source_.substr(at);
       LogInfo("now known as " + nick_);
     } else if (registered_ && Fold(source) == Fold(config_.nick) && !IsMe(config_.nick)) {
-      Send(out, "NICK", {config_.nick});  // the configured nick came free
+      Send(out, "NICK", {config_.nick}, Lane::kJoin);  // the configured nick came free
     }
   } else if (command == "QUIT") {
-    if (registered_ && Fold(source) == Fold(config_.nick) && !IsMe(config_.nick)) Send(out, "NICK", {config_.nick});
+    if (registered_ && Fold(source) == Fold(config_.nick) && !IsMe(config_.nick)) {
+      Send(out, "NICK", {config_.nick}, Lane::kJoin);
+    }
   } else if (command == "JOIN" && !params.empty()) {
     if (IsMe(source)) {
       own_source_ = message.prefix;

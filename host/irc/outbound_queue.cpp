@@ -51,7 +51,7 @@ void OutboundQueue::Add(OutgoingLine line, double now) {
     return;
   }
   if (queue == &joins_ && std::find(joins_.lines.begin(), joins_.lines.end(), line.line) != joins_.lines.end()) {
-    return;  // the same JOIN is already waiting
+    return;  // the same JOIN (or NICK) is already waiting
   }
   if (queue->lines.size() >= queue->max) {
     if (!queue->warned) LogWarning(std::string("too many ") + queue->name + " waiting; dropping new ones");

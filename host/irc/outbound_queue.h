@@ -24,7 +24,8 @@ namespace mirado::irc {
 enum class Lane {
   kUrgent,  // registration and PONG: sent at once, counted by the flood limiter
   kAnswer,  // the plug-in's answers
-  kJoin,    // JOIN lines
+  kJoin,    // JOIN lines, and the NICK that takes the configured nick back
+            // (a flood of QUIT or NICK messages naming it asks for one each)
   kCtcp,    // replies to CTCP requests
 };
 
