@@ -60,8 +60,8 @@ class OutboundQueue {
   // A new connection: everything waiting is dropped, the buckets are full.
   void Reset(double now);
   // Queues one line (an urgent one straight into the send buffer). A line
-  // over its lane's bound is dropped; a JOIN line already waiting is not
-  // queued twice.
+  // over its lane's bound is dropped; a line of the JOIN lane that is already
+  // waiting is not queued twice.
   void Add(OutgoingLine line, double now);
   // Moves the lines whose turn has come into the send buffer.
   void Release(double now);
