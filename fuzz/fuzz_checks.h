@@ -27,7 +27,8 @@ inline void Require(bool condition, const char* what) {
 // allowed), each "NOTICE <target> :<text>" or "PART <channel>" optionally
 // followed by " :<message>", with no CR, LF or NUL inside a line. The target
 // is the caller's channel or nick as given, so it is not checked to be one
-// word: the IRC host passes only one-word targets and rebuilds every line.
+// word: the hosts pass only one-word targets, and the IRC host rebuilds every
+// line from its parts.
 void CheckAnswer(const char* output, std::string_view host_text);
 
 // Makes a fresh folder for a settings file and returns its path with the

@@ -6,7 +6,8 @@
 #
 # SECONDS   fuzzing time per target (default 20; the test script gives each
 #           target a share of about a minute). New inputs go to a scratch
-#           folder in the build tree; the corpus in the tree is only read.
+#           folder in the build tree, emptied first; the corpus in the tree
+#           is only read.
 # --merge   afterwards fold what the run found into fuzz/corpus/ (only the
 #           inputs that add coverage are kept).
 # --coverage  instead of fuzzing, build the targets for line coverage, run
@@ -68,7 +69,10 @@ configure "$BUILD" OFF
 mkdir -p "$BUILD/artifacts"
 status=0
 for t in $TARGETS; do
+  # Every run starts from the corpus in the tree (what an earlier run found
+  # and did not merge is dropped, so loading never eats a short budget).
   scratch=$BUILD/found/${t#fuzz_}
+  rm -rf "$scratch"
   mkdir -p "$scratch"
   dict=
   [ -f "$ROOT/fuzz/${t#fuzz_}.dict" ] && dict=-dict=$ROOT/fuzz/${t#fuzz_}.dict
@@ -83,7 +87,8 @@ for t in $TARGETS; do
   fi
   grep -E "stat::number_of_executed_units|Done [0-9]+ runs" "$BUILD/$t.log" | tail -n 1 || true
   if [ "$MERGE" = 1 ]; then
-    "$BUILD/$t" -merge=1 -max_len=4096 "$(corpus_of "$t")" "$scratch" >>"$BUILD/$t.log" 2>&1
+    # Edges only (no hit counts), so the corpus in the tree stays small.
+    "$BUILD/$t" -merge=1 -use_counters=0 -max_len=4096 "$(corpus_of "$t")" "$scratch" >>"$BUILD/$t.log" 2>&1
   fi
 done
 exit $status
