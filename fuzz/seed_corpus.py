@@ -7,7 +7,8 @@ For every chat line ("> " line) of tests/transcripts/*.txt:
                      after the nick ("nick LF settings file")
   corpus/irc_line/   the line as the server relays it (UTF-8 PRIVMSG)
 and for every settings block ("ini" ... "."): corpus/settings/ the file with
-CR LF line ends. Each transcript also gives one command input with its
+CR LF line ends. Each game mode of the mode table gives a settings file that
+sets it and a command input that rolls under it. Each transcript also gives one command input with its
 first lines in a row, so one input can set up what a later line reads.
 Seeds are named after their content's hash, so running this again adds
 nothing twice.
@@ -18,6 +19,7 @@ usage: fuzz/seed_corpus.py [TRANSCRIPT_FOLDER]
 import glob
 import hashlib
 import os
+import re
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
@@ -75,6 +77,17 @@ def main():
     folder = sys.argv[1] if len(sys.argv) > 1 else os.path.join(HERE, "..", "tests", "transcripts")
     for path in sorted(glob.glob(os.path.join(folder, "*.txt"))):
         seed(path)
+    # Every game mode of the mode table set for the channel, then rolls that
+    # read it (the table is read from its source, so a new mode seeds itself).
+    table = os.path.join(HERE, "..", "src", "core", "game_mode_table.cpp")
+    if os.path.exists(table):
+        with open(table, encoding="utf-8") as f:
+            modes = re.findall(r'\{"([^"]+)",\s*"([A-Z]+)"', f.read())
+        for name, code in modes:
+            for stored in (name, code):
+                settings = "[GameMode]\r\n#trpg=%s\r\n" % stored
+                save("settings", cp932(settings))
+                save("command", command_input("taro", settings, "#trpg", ["#2D6+1", "#3R6", "#%s" % code]))
     # Lines at the host's limit of 1023 bytes, and names as long.
     longest = [("taro", "#trpg", "#" + "1D6+" * 255 + "1"), ("taro", "#trpg", "#" + "9" * 1022),
                ("taro", "#trpg", "#2D6 " + "あ" * 509), ("た" * 511, "#trpg", "#2D6**5"),
