@@ -54,7 +54,8 @@ if [ "$COVERAGE" = 1 ]; then
     # Each input once, by name (a corpus folder would also be fuzzed).
     find "$(corpus_of "$t")" -type f -exec env LLVM_PROFILE_FILE="$BUILD/profiles/$t-%p.profraw" \
       "$BUILD/$t" {} + >/dev/null 2>&1
-    OBJECTS="$OBJECTS -object=$BUILD/$t"
+    # llvm-cov takes the first program by itself, the others with -object.
+    OBJECTS="$OBJECTS${OBJECTS:+ -object=}$BUILD/$t"
   done
   llvm-profdata merge -sparse "$BUILD"/profiles/*.profraw -o "$BUILD/profiles/all.profdata"
   # The plug-in's sources as compiled (same lines as src/, literals escaped).
