@@ -1,6 +1,8 @@
 #!/bin/sh
-# Installs the Debian 12 packages a build needs. Safe to run again: apt-get
-# skips what is already there.
+# Installs the Debian 12 packages a build needs (with everything: clang, its
+# libFuzzer and sanitizer runtimes and llvm's coverage tools for fuzz/, and
+# strace for the system-call test). Safe to run again: apt-get skips what is
+# already there.
 #
 #   sh scripts/deps.sh           everything: both builds, the hosts, all tests
 #   sh scripts/deps.sh console   only what the Linux plug-in and the console need
@@ -10,7 +12,8 @@ CONSOLE_PACKAGES="cmake make g++ libboost1.81-dev libicu-dev libedit-dev"
 case "${1:-all}" in
   console) PACKAGES="$CONSOLE_PACKAGES" ;;
   all) PACKAGES="$CONSOLE_PACKAGES python3 googletest libbenchmark-dev \
-  g++-mingw-w64-x86-64-posix wine wine64 libssl-dev ngircd binutils openssl ca-certificates strace" ;;
+  g++-mingw-w64-x86-64-posix wine wine64 libssl-dev ngircd binutils openssl ca-certificates strace \
+  clang libclang-rt-14-dev llvm" ;;
   *) echo "usage: sh scripts/deps.sh [all|console]" >&2; exit 2 ;;
 esac
 missing=

@@ -23,9 +23,8 @@ constexpr double kIdleBeforePing = 120;
 constexpr double kPingGrace = 60;
 // A connection that stayed registered this long resets the reconnect wait.
 constexpr double kStableConnection = 60;
-// Answers waiting for the flood limiter beyond this many are dropped (the
-// bot is being flooded itself; the oldest answers still go out in order).
-constexpr std::size_t kMaxQueuedLines = 500;
+// Bytes read from the socket in one round before the lines are handled.
+constexpr std::size_t kReadChunk = 65536;
 // How long a QUIT may take to leave before the bot closes anyway.
 constexpr double kQuitTimeout = 3;
 constexpr const char* kQuitMessage = "Mirado for TRPG";
@@ -44,7 +43,7 @@ BotLoop::BotLoop(const BotConfig& config, IrcSession& session, int wake_fd, cons
       session_(session),
       wake_fd_(wake_fd),
       stop_(stop),
-      limiter_(config.flood_burst, config.flood_interval) {}
+      outbound_(config.flood_burst, config.flood_interval) {}
 
 int BotLoop::Run() {
   std::minstd_rand jitter(static_cast<unsigned>(std::chrono::system_clock::now().time_since_epoch().count()));
@@ -98,33 +97,15 @@ bool BotLoop::Sleep(double seconds) {
 }
 
 void BotLoop::Dispatch(std::vector<OutgoingLine>* lines, double now) {
-  for (auto& l : *lines) {
-    if (l.urgent) {
-      limiter_.TryTake(now);  // counted, but never held back
-      out_ += l.line + "\r\n";
-    } else if (queue_.size() < kMaxQueuedLines) {
-      queue_.push_back(std::move(l.line));
-      queue_full_warned_ = false;
-    } else if (!queue_full_warned_) {
-      LogWarning("too many answers waiting; dropping new ones until the queue drains");
-      queue_full_warned_ = true;
-    }
-  }
+  for (auto& l : *lines) outbound_.Add(std::move(l), now);
   lines->clear();
 }
 
-void BotLoop::ReleaseQueue(double now) {
-  while (!queue_.empty() && limiter_.TryTake(now)) {
-    out_ += queue_.front() + "\r\n";
-    queue_.pop_front();
-  }
-}
-
 bool BotLoop::Flush(Connection& connection, std::string* error) {
-  while (!out_.empty()) {
+  while (!outbound_.unsent().empty()) {
     std::size_t written = 0;
-    const IoResult r = connection.Write(out_, &written, error);
-    out_.erase(0, written);
+    const IoResult r = connection.Write(outbound_.unsent(), &written, error);
+    outbound_.Sent(written, Now());
     if (r == IoResult::kWouldBlock) return true;
     if (r == IoResult::kClosed) {
       *error = "the server closed the connection";
@@ -137,12 +118,10 @@ bool BotLoop::Flush(Connection& connection, std::string* error) {
 }
 
 BotLoop::End BotLoop::Serve(Connection& connection) {
-  queue_.clear();
-  out_.clear();
   reader_.Clear();
   dropped_seen_ = reader_.dropped();
   const double start = Now();
-  limiter_.Reset(start);
+  outbound_.Reset(start);
   double last_heard = start;
   bool ping_sent = false;
   std::vector<OutgoingLine> pending;
@@ -158,10 +137,10 @@ BotLoop::End BotLoop::Serve(Connection& connection) {
     double now = Now();
     double timeout = (ping_sent ? last_heard + kIdleBeforePing + kPingGrace : last_heard + kIdleBeforePing) - now;
     if (!session_.registered()) timeout = std::min(timeout, start + kRegistrationTimeout - now);
-    if (!queue_.empty()) timeout = std::min(timeout, limiter_.Wait(now));
+    timeout = std::min(timeout, outbound_.Wait(now));
 
     pollfd fds[2] = {{connection.fd(), POLLIN, 0}, {wake_fd_, POLLIN, 0}};
-    if (!out_.empty() || connection.NeedsWritable()) fds[0].events |= POLLOUT;
+    if (!outbound_.unsent().empty() || connection.NeedsWritable()) fds[0].events |= POLLOUT;
     const int ready = poll(fds, 2, ToMs(timeout));
     if (Stopping()) return End::kStopped;
     if (ready < 0 && errno != EINTR) {
@@ -175,7 +154,7 @@ BotLoop::End BotLoop::Serve(Connection& connection) {
       IoResult r;
       do {
         r = connection.Read(&data, &error);
-      } while (r == IoResult::kOk && data.size() < 65536);
+      } while (r == IoResult::kOk && data.size() < kReadChunk);
       if (!data.empty()) {
         last_heard = now;
         ping_sent = false;
@@ -208,7 +187,11 @@ BotLoop::End BotLoop::Serve(Connection& connection) {
       if (session_.gave_up()) return End::kLost;
     }
 
-    ReleaseQueue(now);
+    outbound_.Release(now);
+    if (outbound_.Stalled(now)) {
+      LogWarning("connection dropped: the server does not read what the bot sends");
+      return End::kLost;
+    }
     if (!session_.registered() && now - start >= kRegistrationTimeout) {
       LogWarning("connection dropped: registration took too long");
       return End::kLost;
@@ -218,7 +201,7 @@ BotLoop::End BotLoop::Serve(Connection& connection) {
       return End::kLost;
     }
     if (!ping_sent && now - last_heard >= kIdleBeforePing) {
-      pending.push_back({"PING :mirado-irc", true});
+      pending.push_back({"PING :mirado-irc", Lane::kUrgent});
       Dispatch(&pending, now);
       ping_sent = true;
     }
@@ -227,13 +210,12 @@ BotLoop::End BotLoop::Serve(Connection& connection) {
 
 void BotLoop::Quit(Connection& connection) {
   LogInfo("quitting");
-  queue_.clear();
-  out_ += std::string("QUIT :") + kQuitMessage + "\r\n";
+  outbound_.Replace(std::string("QUIT :") + kQuitMessage);
   const double until = Now() + kQuitTimeout;
   std::string error;
-  while (!out_.empty() && Now() < until) {
+  while (!outbound_.unsent().empty() && Now() < until) {
     if (!Flush(connection, &error)) return;
-    if (!out_.empty()) {
+    if (!outbound_.unsent().empty()) {
       pollfd p{connection.fd(), POLLOUT, 0};
       poll(&p, 1, ToMs(until - Now()));
     }
@@ -246,7 +228,7 @@ void BotLoop::Quit(Connection& connection) {
     IoResult r;
     do {
       r = connection.Read(&data, &error);
-    } while (r == IoResult::kOk && data.size() < 65536);
+    } while (r == IoResult::kOk && data.size() < kReadChunk);
     if (r == IoResult::kClosed || r == IoResult::kError) break;
   }
   connection.Shutdown();

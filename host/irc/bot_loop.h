@@ -5,15 +5,14 @@
 #define MIRADO_HOST_IRC_BOT_LOOP_H_
 
 #include <csignal>
-#include <deque>
 #include <string>
 #include <vector>
 
 #include "config.h"
 #include "connection.h"
-#include "flood_limiter.h"
 #include "irc_message.h"
 #include "irc_session.h"
+#include "outbound_queue.h"
 
 namespace mirado::irc {
 
@@ -32,7 +31,6 @@ class BotLoop {
   End Serve(Connection& connection);
   void Quit(Connection& connection);
   void Dispatch(std::vector<OutgoingLine>* lines, double now);
-  void ReleaseQueue(double now);
   bool Flush(Connection& connection, std::string* error);
   // Waits `seconds`; false when woken by a stop request.
   bool Sleep(double seconds);
@@ -43,10 +41,7 @@ class BotLoop {
   int wake_fd_;
   const volatile std::sig_atomic_t* stop_;
 
-  FloodLimiter limiter_;
-  std::deque<std::string> queue_;  // answers waiting for the flood limiter
-  bool queue_full_warned_ = false;
-  std::string out_;  // bytes being written to the socket
+  OutboundQueue outbound_;
   LineReader reader_;
   std::size_t dropped_seen_ = 0;  // over-long lines already reported
 };

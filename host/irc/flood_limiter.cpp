@@ -18,19 +18,24 @@ void FloodLimiter::Refill(double now) {
   last_ = now;
 }
 
-bool FloodLimiter::TryTake(double now) {
+double FloodLimiter::Needed(double reserve) const {
+  return 1.0 + (1.0 + reserve <= burst_ ? std::max(0.0, reserve) : 0.0);
+}
+
+bool FloodLimiter::TryTake(double now, double reserve) {
   if (interval_ <= 0) return true;
   Refill(now);
   // A hair of slack so that waiting exactly Wait() seconds always succeeds.
-  if (tokens_ < 1.0 - 1e-9) return false;
+  if (tokens_ < Needed(reserve) - 1e-9) return false;
   tokens_ = std::max(0.0, tokens_ - 1.0);
   return true;
 }
 
-double FloodLimiter::Wait(double now) {
+double FloodLimiter::Wait(double now, double reserve) {
   if (interval_ <= 0) return 0;
   Refill(now);
-  return tokens_ >= 1.0 - 1e-9 ? 0 : (1.0 - tokens_) * interval_;
+  const double needed = Needed(reserve);
+  return tokens_ >= needed - 1e-9 ? 0 : (needed - tokens_) * interval_;
 }
 
 void FloodLimiter::Reset(double now) {

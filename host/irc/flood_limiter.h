@@ -18,15 +18,19 @@ class FloodLimiter {
   // `burst` is at least 1 and `interval` at least 0 (0 turns limiting off).
   FloodLimiter(double burst, double interval);
 
-  // Takes a token when one is there at `now`; false when the line must wait.
-  bool TryTake(double now);
-  // Seconds from `now` until TryTake will succeed (0 when it would now).
-  double Wait(double now);
+  // Takes a token when one is there at `now` beyond the `reserve` tokens kept
+  // for other lines; false when the line must wait. A reserve the bucket
+  // could never hold counts as none.
+  bool TryTake(double now, double reserve = 0);
+  // Seconds from `now` until TryTake with the same reserve will succeed (0
+  // when it would now).
+  double Wait(double now, double reserve = 0);
   // Fills the bucket, as on a new connection (the server counts afresh).
   void Reset(double now);
 
  private:
   void Refill(double now);
+  double Needed(double reserve) const;
 
   double burst_;
   double interval_;

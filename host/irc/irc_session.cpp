@@ -62,7 +62,9 @@ IrcSession::Channel* IrcSession::FindChannel(const std::string& name) {
 }
 
 void IrcSession::ForgetChannel(const std::string& name) {
-  std::erase_if(channels_, [&](const Channel& c) { return Fold(c.name) == Fold(name); });
+  if (std::erase_if(channels_, [&](const Channel& c) { return Fold(c.name) == Fold(name); }) > 0) {
+    invite_refusal_logged_ = false;  // a place may have come free
+  }
 }
 
 std::string IrcSession::NickCandidate(int attempt) const {
@@ -73,9 +75,9 @@ std::string IrcSession::NickCandidate(int attempt) const {
 }
 
 void IrcSession::Send(std::vector<OutgoingLine>* out, const std::string& command,
-                      const std::vector<std::string>& params, bool urgent) {
+                      const std::vector<std::string>& params, Lane lane) {
   if (auto line = FormatIrcLine(command, params)) {
-    out->push_back({std::move(*line), urgent});
+    out->push_back({std::move(*line), lane});
   } else {
     LogWarning("not sent (malformed or too long): " + command);
   }
@@ -89,20 +91,21 @@ void IrcSession::Begin(std::vector<OutgoingLine>* out) {
   own_source_.clear();
   chantypes_ = "#&";
   rfc1459_case_ = true;
-  if (!config_.password.empty()) Send(out, "PASS", {config_.password}, true);
-  Send(out, "NICK", {nick_}, true);
-  Send(out, "USER", {config_.user, "0", "*", config_.realname}, true);
+  for (auto& c : channels_) c.joined = false;
+  if (!config_.password.empty()) Send(out, "PASS", {config_.password}, Lane::kUrgent);
+  Send(out, "NICK", {nick_}, Lane::kUrgent);
+  Send(out, "USER", {config_.user, "0", "*", config_.realname}, Lane::kUrgent);
 }
 
 void IrcSession::JoinAll(std::vector<OutgoingLine>* out) {
   std::string batch;
   auto flush = [&] {
-    if (!batch.empty()) Send(out, "JOIN", {batch});
+    if (!batch.empty()) Send(out, "JOIN", {batch}, Lane::kJoin);
     batch.clear();
   };
   for (const auto& c : channels_) {
     if (!c.key.empty()) {
-      Send(out, "JOIN", {c.name, c.key});
+      Send(out, "JOIN", {c.name, c.key}, Lane::kJoin);
       continue;
     }
     if (!batch.empty() && batch.size() + 1 + c.name.size() > kMaxJoinLine) flush();
@@ -129,7 +132,7 @@ void IrcSession::OnNickRejected(const IrcMessage& message, std::vector<OutgoingL
   }
   nick_ = NickCandidate(nick_attempt_);
   LogInfo("trying the nick " + nick_);
-  Send(out, "NICK", {nick_}, true);
+  Send(out, "NICK", {nick_}, Lane::kUrgent);
 }
 
 void IrcSession::OnCtcp(const std::string& sender, const std::string& text, std::vector<OutgoingLine>* out) {
@@ -137,10 +140,10 @@ void IrcSession::OnCtcp(const std::string& sender, const std::string& text, std:
   body.erase(std::remove(body.begin(), body.end(), '\x01'), body.end());
   const std::string command = body.substr(0, body.find(' '));
   if (command == "VERSION") {
-    Send(out, "NOTICE", {sender, "\x01VERSION Mirado for TRPG (mirado-irc)\x01"});
+    Send(out, "NOTICE", {sender, "\x01VERSION Mirado for TRPG (mirado-irc)\x01"}, Lane::kCtcp);
   } else if (command == "PING") {
     const std::string argument = body.size() > 5 ? body.substr(5, 64) : std::string();
-    Send(out, "NOTICE", {sender, "\x01PING " + argument + "\x01"});
+    Send(out, "NOTICE", {sender, "\x01PING " + argument + "\x01"}, Lane::kCtcp);
   }
 }
 
@@ -162,12 +165,50 @@ void IrcSession::OnPrivmsg(const IrcMessage& message, std::vector<OutgoingLine>*
   const BridgeResult result = bridge_.Handle({sender, target, text, in_channel}, RelayPrefixLength());
   for (const auto& line : result.lines) {
     if (Verbose()) LogInfo("-> " + codec.ToUtf8(line));
-    out->push_back({line, false});
+    out->push_back({line, Lane::kAnswer});
   }
   for (const auto& channel : result.parted) {
     LogInfo("leaving " + codec.ToUtf8(channel) + " (#PART by " + codec.ToUtf8(sender) + ")");
     ForgetChannel(channel);
   }
+}
+
+void IrcSession::OnInvite(const IrcMessage& message, std::vector<OutgoingLine>* out) {
+  const std::string& channel = message.params[1];
+  if (!IsMe(message.params[0]) || !IsChannel(channel) || !IsSingleTarget(channel)) return;
+  const WireCodec& codec = bridge_.codec();
+  const std::string who = codec.ToUtf8(NickOf(message.prefix));
+  if (Channel* known = FindChannel(channel)) {
+    // Already there: nothing to do. Not there yet (a JOIN waits, or failed):
+    // one more JOIN, which the outbound queue does not hold twice.
+    if (!known->joined) Send(out, "JOIN", {known->name}, Lane::kJoin);
+    return;
+  }
+  const auto invited = std::count_if(channels_.begin(), channels_.end(), [](const Channel& c) { return c.invited; });
+  if (static_cast<std::size_t>(invited) >= kMaxInvitedChannels) {
+    if (!invite_refusal_logged_) {
+      LogWarning("invited to " + codec.ToUtf8(channel) + " by " + who + ", but the bot already follows " +
+                 std::to_string(kMaxInvitedChannels) + " invitations; leave one with #PART first");
+    }
+    invite_refusal_logged_ = true;
+    return;
+  }
+  LogInfo("invited to " + codec.ToUtf8(channel) + " by " + who);
+  channels_.push_back({channel, "", true, false});
+  Send(out, "JOIN", {channel}, Lane::kJoin);
+}
+
+void IrcSession::OnJoinFailed(const IrcMessage& message) {
+  const auto& params = message.params;
+  if (params.size() < 2) return;
+  const WireCodec& codec = bridge_.codec();
+  LogWarning("cannot join " + codec.ToUtf8(params[1]) + ": " + codec.ToUtf8(params.back()));
+  // An invitation that cannot be followed (banned, full, invite only, too
+  // many channels) is forgotten, so it neither holds a place among the
+  // invitations nor is tried again after every reconnect. A configured
+  // channel is kept: its owner wants the bot there.
+  const Channel* c = FindChannel(params[1]);
+  if (c != nullptr && c->invited) ForgetChannel(params[1]);
 }
 
 void IrcSession::Handle(const IrcMessage& message, std::vector<OutgoingLine>* out) {
@@ -176,7 +217,8 @@ void IrcSession::Handle(const IrcMessage& message, std::vector<OutgoingLine>* ou
   const std::string source = NickOf(message.prefix);
   const WireCodec& codec = bridge_.codec();
   if (command == "PING") {
-    Send(out, "PONG", params.empty() ? std::vector<std::string>() : std::vector<std::string>{params.back()}, true);
+    Send(out, "PONG", params.empty() ? std::vector<std::string>() : std::vector<std::string>{params.back()},
+         Lane::kUrgent);
   } else if (command == "PRIVMSG") {
     OnPrivmsg(message, out);
   } else if (command == "001") {
@@ -195,13 +237,16 @@ void IrcSession::Handle(const IrcMessage& message, std::vector<OutgoingLine>* ou
       if (at != std::string::npos) own_source_ = nick_ + own_source_.substr(at);
       LogInfo("now known as " + nick_);
     } else if (registered_ && Fold(source) == Fold(config_.nick) && !IsMe(config_.nick)) {
-      Send(out, "NICK", {config_.nick});  // the configured nick came free
+      Send(out, "NICK", {config_.nick}, Lane::kJoin);  // the configured nick came free
     }
   } else if (command == "QUIT") {
-    if (registered_ && Fold(source) == Fold(config_.nick) && !IsMe(config_.nick)) Send(out, "NICK", {config_.nick});
+    if (registered_ && Fold(source) == Fold(config_.nick) && !IsMe(config_.nick)) {
+      Send(out, "NICK", {config_.nick}, Lane::kJoin);
+    }
   } else if (command == "JOIN" && !params.empty()) {
     if (IsMe(source)) {
       own_source_ = message.prefix;
+      if (Channel* c = FindChannel(params[0])) c->joined = true;
       LogInfo("joined " + codec.ToUtf8(params[0]));
     }
   } else if (command == "PART" && !params.empty()) {
@@ -217,12 +262,7 @@ void IrcSession::Handle(const IrcMessage& message, std::vector<OutgoingLine>* ou
                  (params.size() > 2 ? ": " + codec.ToUtf8(params[2]) : std::string()));
     }
   } else if (command == "INVITE" && params.size() >= 2) {
-    const std::string& channel = params[1];
-    if (IsMe(params[0]) && IsChannel(channel) && IsSingleTarget(channel)) {
-      LogInfo("invited to " + codec.ToUtf8(channel) + " by " + codec.ToUtf8(source));
-      if (FindChannel(channel) == nullptr) channels_.push_back({channel, ""});
-      Send(out, "JOIN", {channel});
-    }
+    OnInvite(message, out);
   } else if (command == "ERROR") {
     LogWarning("the server closes the connection: " + (params.empty() ? std::string() : codec.ToUtf8(params[0])));
   } else if (command == "464") {
@@ -231,9 +271,7 @@ void IrcSession::Handle(const IrcMessage& message, std::vector<OutgoingLine>* ou
     LogError("the server bans this bot: " + (params.empty() ? std::string() : codec.ToUtf8(params.back())));
   } else if (command == "403" || command == "405" || command == "471" || command == "473" || command == "474" ||
              command == "475" || command == "477") {
-    if (params.size() >= 2) {
-      LogWarning("cannot join " + codec.ToUtf8(params[1]) + ": " + codec.ToUtf8(params.back()));
-    }
+    OnJoinFailed(message);
   }
 }
 

@@ -12,14 +12,15 @@
 
 #include "config.h"
 #include "irc_message.h"
+#include "outbound_queue.h"
 #include "plugin_bridge.h"
 
 namespace mirado::irc {
 
-struct OutgoingLine {
-  std::string line;     // without CR LF
-  bool urgent = false;  // registration and PONG: sent at once, ahead of the queue
-};
+// Channels the bot follows an INVITE into and remembers across reconnects,
+// besides the configured ones (which are always kept). An invite beyond
+// this is refused, so an invite flood cannot make the bot join without end.
+constexpr std::size_t kMaxInvitedChannels = 30;
 
 class IrcSession {
  public:
@@ -47,15 +48,19 @@ class IrcSession {
   struct Channel {
     std::string name;  // wire bytes
     std::string key;
+    bool invited = false;  // not configured: came by INVITE
+    bool joined = false;   // the server confirmed the JOIN on this connection
   };
 
   void OnWelcome(const IrcMessage& message, std::vector<OutgoingLine>* out);
   void OnPrivmsg(const IrcMessage& message, std::vector<OutgoingLine>* out);
   void OnCtcp(const std::string& sender, const std::string& text, std::vector<OutgoingLine>* out);
   void OnNickRejected(const IrcMessage& message, std::vector<OutgoingLine>* out);
+  void OnInvite(const IrcMessage& message, std::vector<OutgoingLine>* out);
+  void OnJoinFailed(const IrcMessage& message);
   void JoinAll(std::vector<OutgoingLine>* out);
   void Send(std::vector<OutgoingLine>* out, const std::string& command, const std::vector<std::string>& params,
-            bool urgent = false);
+            Lane lane = Lane::kAnswer);
 
   bool IsMe(const std::string& nick) const { return Fold(nick) == Fold(nick_); }
   bool IsChannel(const std::string& target) const;
@@ -67,6 +72,7 @@ class IrcSession {
   const BotConfig& config_;
   const PluginBridge& bridge_;
   std::vector<Channel> channels_;  // wanted: configured, invited, not parted
+  bool invite_refusal_logged_ = false;
 
   // State of the current connection.
   bool registered_ = false;

@@ -488,6 +488,53 @@ def check_tls(args, server, taro):
     return [tls_bot, untrusted]
 
 
+def resident_kib(process):
+    with open("/proc/%d/status" % process.pid) as f:
+        for line in f:
+            if line.startswith("VmRSS:"):
+                return int(line.split()[1])
+    return 0
+
+
+def check_server_that_stops_reading(args):
+    """A server that floods PINGs and reads nothing: the bot stays small, drops it and connects again."""
+    listener = socket.socket()
+    # A small receive window, so the bot's side fills up quickly.
+    listener.setsockopt(socket.SOL_SOCKET, socket.SO_RCVBUF, 4096)
+    listener.bind(("127.0.0.1", 0))
+    listener.listen(4)
+    listener.settimeout(15)
+    port = listener.getsockname()[1]
+    bot = start_bot(args, None, "bot-stalled",
+                    ["--server", "127.0.0.1:%d" % port, "--nick", "mstall", "--plugin", args.fake_plugin])
+    first, _ = listener.accept()
+    first.sendall(b":irc.stall.test 001 mstall :Welcome\r\n")
+    flood = b"PING :irc.stall.test\r\n" * 2000
+    peak = 0
+    deadline = time.time() + 60
+    listener.setblocking(False)
+    again = None
+    while again is None and time.time() < deadline:
+        try:
+            first.sendall(flood)
+        except OSError:
+            pass  # the bot closed this connection
+        peak = max(peak, resident_kib(bot))
+        check(bot.poll() is None, "the bot died while the server stopped reading")
+        try:
+            again, _ = listener.accept()
+        except BlockingIOError:
+            pass
+    check(again is not None, "the bot did not give up a server that reads nothing (resident %d KiB)" % peak)
+    check(peak < 64 * 1024, "the bot grew to %d KiB while the server read nothing" % peak)
+    check("does not read what the bot sends" in log_text(bot), "the bot did not say why it dropped the server")
+    log("ok: a server that reads nothing is dropped and connected again (bot at most %.1f MB resident)" %
+        (peak / 1024.0))
+    for sock in (first, again, listener):
+        sock.close()
+    check(stop(bot, signal.SIGTERM, 10) == 0, "the bot did not stop cleanly")
+
+
 def check_reconnect(server, bot, exports_part):
     """Kills the server and starts it again: the bot reconnects and rejoins."""
     server.kill()
@@ -514,6 +561,7 @@ def run(args):
     jis_bot, hanako = check_iso2022jp(args, server)
     fake_bot = check_fake_plugin(args, server, taro)
     tls_bots = check_tls(args, server, taro)
+    check_server_that_stops_reading(args)
 
     # SIGTERM: the bots leave with QUIT and exit with status 0.
     for process in [jis_bot, fake_bot] + tls_bots:

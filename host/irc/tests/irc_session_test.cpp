@@ -34,7 +34,7 @@ class SessionTest : public testing::Test {
   }
   static Lines Texts(const std::vector<OutgoingLine>& out) {
     Lines texts;
-    for (const auto& o : out) texts.push_back((o.urgent ? "!" : "") + o.line);
+    for (const auto& o : out) texts.push_back((o.lane == Lane::kUrgent ? "!" : "") + o.line);
     return texts;
   }
 
@@ -60,8 +60,13 @@ TEST_F(SessionTest, RegistersWithFallbackNicksThenJoins) {
   EXPECT_EQ(Feed({":srv 001 mirado2 :Welcome"}), (Lines{"JOIN #locked :key", "JOIN #trpg,#two"}));
   EXPECT_TRUE(session_.registered());
   EXPECT_EQ(session_.nick(), "mirado2");
-  // When the configured nick comes free, the bot takes it back.
-  EXPECT_EQ(Feed({":mirado!u@h QUIT :bye"}), (Lines{"NICK mirado"}));
+  // When the configured nick comes free, the bot takes it back (on the JOIN
+  // lane, so a flood of such QUITs cannot crowd out the answers).
+  std::vector<OutgoingLine> out;
+  session_.Handle(*ParseIrcLine(":mirado!u@h QUIT :bye"), &out);
+  ASSERT_EQ(out.size(), 1u);
+  EXPECT_EQ(out[0].line, "NICK mirado");
+  EXPECT_EQ(out[0].lane, Lane::kJoin);
   EXPECT_TRUE(Feed({":mirado2!u@h NICK :mirado"}).empty());
   EXPECT_EQ(session_.nick(), "mirado");
 }
@@ -86,6 +91,34 @@ TEST_F(SessionTest, PingInviteKickAndRejoinAfterReconnect) {
   // was kicked from or left are not.
   Begin();
   EXPECT_EQ(Feed({":srv 001 mirado :Welcome"}), (Lines{"JOIN #locked :key", "JOIN #new"}));
+}
+
+TEST_F(SessionTest, AnInviteFloodIsCappedAndJoinsAreNotRepeated) {
+  Begin();
+  Feed({":srv 001 mirado :Welcome"});
+  std::size_t joins = 0;
+  for (int i = 0; i < 2000; ++i) {
+    const std::string invite = ":spam!s@x INVITE mirado #c" + std::to_string(i);
+    joins += Feed({invite.c_str()}).size();
+  }
+  EXPECT_EQ(joins, kMaxInvitedChannels);
+  const Lines remembered = session_.channels();
+  ASSERT_EQ(remembered.size(), 3 + kMaxInvitedChannels);
+  EXPECT_EQ(remembered.back(), "#c" + std::to_string(kMaxInvitedChannels - 1));
+  // After a reconnect the bot rejoins with a few batched lines, not thousands.
+  Begin();
+  const Lines rejoin = Feed({":srv 001 mirado :Welcome"});
+  ASSERT_EQ(rejoin.size(), 2u);
+  EXPECT_EQ(rejoin[0], "JOIN #locked :key");
+  // Once in a channel, another invite to it sends nothing; before, it asks again.
+  EXPECT_EQ(Feed({":hanako!h@x INVITE mirado #c0"}), (Lines{"JOIN #c0"}));
+  Feed({":mirado!m@x JOIN #c0"});
+  EXPECT_TRUE(Feed({":hanako!h@x INVITE mirado #c0"}).empty());
+  // A channel that refuses the bot frees its place among the invitations;
+  // a configured one is kept.
+  Feed({":srv 474 mirado #c1 :Cannot join channel (+b)", ":srv 475 mirado #locked :Cannot join channel (+k)"});
+  EXPECT_EQ(session_.channels().size(), 3 + kMaxInvitedChannels - 1);
+  EXPECT_EQ(Feed({":hanako!h@x INVITE mirado #fresh"}), (Lines{"JOIN #fresh"}));
 }
 
 TEST_F(SessionTest, ChatLinesGoToThePlugin) {
