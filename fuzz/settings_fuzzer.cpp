@@ -50,14 +50,11 @@ Names FindNames(std::string_view file) {
   return names;
 }
 
-// The store copies a lead byte and the byte after it as one character even
-// when that byte cannot end a double-byte character, so an '=' after a cut
-// character is stored unescaped and the key splits there on reading: the
-// write reports success and the value is lost (the reproducer is in
-// corpus/known_faults/). Until the store escapes such a byte, names built here
-// leave out a lead byte before a byte below 0x40, so the fuzzer goes on
-// looking for other faults; set this to true to look for this one again.
-constexpr bool kStoreEscapesAfterCutCharacters = false;
+// A lead byte followed by a byte that cannot end a character (an '=' after
+// a cut character) once went into the file unescaped and split the key on
+// reading, losing the value; the store now escapes that byte, and names built
+// here keep such pairs (the reproducer is in corpus/settings/).
+constexpr bool kStoreEscapesAfterCutCharacters = true;
 
 // A name that only the escaping can store: its bytes come from the file, with
 // the line ends and NUL no chat text can carry left out.

@@ -3,11 +3,15 @@ cmake_policy(SET CMP0057 NEW)
 # Command and Part: nm on the Linux library, the export table of the DLL.
 if(WINDOWS)
   execute_process(COMMAND x86_64-w64-mingw32-objdump -p ${LIBRARY} OUTPUT_VARIABLE dump RESULT_VARIABLE rc)
-  string(REGEX MATCH "\\[Ordinal/Name Pointer\\] Table[^\n]*\n(([ \t]+\\[[ 0-9]+\\][^\n]*\n)*)" table "${dump}")
-  string(REGEX MATCHALL "\\][ \t]+([A-Za-z_][A-Za-z0-9_@]*)" entries "${CMAKE_MATCH_1}")
+  # Square brackets have a meaning of their own in CMake lists: read the
+  # table with angle brackets instead.
+  string(REPLACE "[" "<" dump "${dump}")
+  string(REPLACE "]" ">" dump "${dump}")
+  string(REGEX MATCH "<Ordinal/Name Pointer> Table[^\n]*\n(([ \t]+<[ 0-9]+>[^\n]*\n)*)" table "${dump}")
+  string(REGEX MATCHALL ">[ \t]+[A-Za-z_][A-Za-z0-9_@]*" entries "${CMAKE_MATCH_1}")
   set(names)
   foreach(e IN LISTS entries)
-    string(REGEX REPLACE "^\\][ \t]+" "" n "${e}")
+    string(REGEX REPLACE "^>[ \t]+" "" n "${e}")
     list(APPEND names ${n})
   endforeach()
 else()

@@ -21,6 +21,7 @@ std::string& Directory() {
 }
 
 using mirado::platform::IsLeadByte;
+using mirado::platform::IsTrailByte;
 
 constexpr std::string_view kEscapeMark = "%%";
 
@@ -31,8 +32,8 @@ bool NeedsEscape(std::string_view name, bool is_section) {
   if (!is_section && (name.front() == '[' || name.front() == ';')) return true;
   for (std::size_t i = 0; i < name.size(); ++i) {
     const auto b = static_cast<unsigned char>(name[i]);
-    if (IsLeadByte(b)) {
-      ++i;  // a trail byte is never a delimiter
+    if (IsLeadByte(b) && i + 1 < name.size() && IsTrailByte(static_cast<unsigned char>(name[i + 1]))) {
+      ++i;  // a trail byte is never a delimiter; a byte after a cut character is
       continue;
     }
     if (b < 0x20 || b == 0x7F) return true;
@@ -69,7 +70,7 @@ std::string EscapeName(std::string_view name, bool is_section) {
   std::string out(kEscapeMark);
   for (std::size_t i = 0; i < name.size(); ++i) {
     const auto b = static_cast<unsigned char>(name[i]);
-    if (IsLeadByte(b) && i + 1 < name.size()) {
+    if (IsLeadByte(b) && i + 1 < name.size() && IsTrailByte(static_cast<unsigned char>(name[i + 1]))) {
       out += name.substr(i, 2);
       ++i;
     } else if (b < 0x21 || b == 0x7F || b == '%' || b == '[' || b == ']' || b == '=' || b == ';' || b >= 0x80) {

@@ -105,6 +105,17 @@ TEST(SettingsStore, CharacterNameOrTheNickCutTo255Bytes) {
   EXPECT_EQ(std::string(255, 'n'), name);
 }
 
+TEST(SettingsStore, AByteAfterACutCharacterIsNoPartOfIt) {
+  // "\x82=" is a lead byte cut from its character and a lone "=": the "="
+  // must be escaped, or the key would split there and the value be lost.
+  TempSettings settings;
+  const std::string path = settings.path();
+  ASSERT_TRUE(WriteString(path.c_str(), "X", "A\x82=B", "v"));
+  EXPECT_EQ("v", ReadString(path.c_str(), "X", "A\x82=B", "default"));
+  ASSERT_TRUE(WriteString(path.c_str(), "S\x82]T", "K", "w"));
+  EXPECT_EQ("w", ReadString(path.c_str(), "S\x82]T", "K", "default"));
+}
+
 TEST(SettingsStore, NamesTheFormatCannotHoldRoundTrip) {
   TempSettings settings;
   const char* p = settings.path().c_str();

@@ -17,6 +17,10 @@ namespace mirado::platform {
 // ---- Code page 932 characters ------------------------------------------------
 // True for the first byte of a double-byte Shift-JIS character.
 inline bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
+// True for a byte that can follow a lead byte as the second half of a
+// character (0x40-0x7E, 0x80-0xFC). A lead byte followed by anything else is
+// a cut character, and the byte after it stands alone.
+inline bool IsTrailByte(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
 // The length of the longest prefix of `text` of at most `limit` bytes that
 // ends on a character boundary (a lead byte and its trail byte stay together).
 inline std::size_t CharacterPrefix(std::string_view text, std::size_t limit) {
