@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "part_word.h"
 #include "wire_text.h"
 
 namespace mirado::host {
@@ -66,9 +67,10 @@ bool ConsoleSession::HandleLine(const std::string& raw_line, std::ostream& out, 
   auto show = [&](const std::vector<std::string>& replies) {
     for (const auto& reply : replies) out << Readable(Cp932ToUtf8(reply), options_.raw) << '\n';
   };
-  if (StartsWithWord(line, "/part", &argument)) {
-    // As a host does when the bot leaves a channel. The console stays in the
-    // channel, so what the bot forgot can be seen at once.
+  if (StartsWithWord(line, "/part", &argument) || IsPartCommand(Utf8ToCp932(line))) {
+    // As a host does when the bot leaves a channel ("/part", or "#PART"
+    // typed as on IRC). The console stays in the channel, so what the bot
+    // forgot can be seen at once.
     if (plugin_.HasPart()) {
       show(plugin_.Part(nick, channel, ""));
     } else {

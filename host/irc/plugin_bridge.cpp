@@ -2,6 +2,7 @@
 
 #include "irc_message.h"
 #include "log.h"
+#include "part_word.h"
 #include "platform/platform.h"
 #include "reply_filter.h"
 #include "wire_text.h"
@@ -24,19 +25,6 @@ std::string CutCp932(std::string text, std::size_t limit) {
   return text;
 }
 
-// Skips spaces: ASCII, and the ideographic space (0x81 0x40 in code page 932).
-std::size_t SkipSpaces(std::string_view s, std::size_t i) {
-  while (i < s.size()) {
-    if (s[i] == ' ')
-      ++i;
-    else if (s.compare(i, 2, "\x81\x40") == 0)
-      i += 2;
-    else
-      break;
-  }
-  return i;
-}
-
 }  // namespace
 
 PluginBridge PluginBridge::ForPlugin(host::Plugin& plugin, WireCodec codec) {
@@ -49,38 +37,12 @@ PluginBridge PluginBridge::ForPlugin(host::Plugin& plugin, WireCodec codec) {
                       plugin.HasPart() ? bind(&host::Plugin::Part) : Entry(), codec);
 }
 
-bool PluginBridge::IsPartCommand(std::string_view s) {
-  std::size_t i = SkipSpaces(s, 0);
-  if (i < s.size() && s[i] == '#') {
-    ++i;
-  } else if (s.compare(i, 2, "\x81\x94") == 0 || s.compare(i, 2, "\x81\xF2") == 0) {
-    i += 2;
-  } else {
-    return false;
-  }
-  for (const char want : {'P', 'A', 'R', 'T'}) {
-    if (i < s.size() && (s[i] == want || s[i] == want + 32)) {
-      i += 1;
-      continue;
-    }
-    // Full-width letters: Ａ..Ｚ are 0x82 0x60.., ａ..ｚ are 0x82 0x81...
-    const auto lead = i < s.size() ? static_cast<unsigned char>(s[i]) : 0;
-    const auto trail = i + 1 < s.size() ? static_cast<unsigned char>(s[i + 1]) : 0;
-    if (lead == 0x82 && (trail == 0x60 + (want - 'A') || trail == 0x81 + (want - 'A'))) {
-      i += 2;
-      continue;
-    }
-    return false;
-  }
-  return i == s.size() || SkipSpaces(s, i) != i;
-}
-
 BridgeResult PluginBridge::Handle(const ChatMessage& message, std::size_t relay_prefix) const {
   const std::string nick = codec_.ToPlugin(message.sender);
   const std::string channel = codec_.ToPlugin(message.target);
   const std::string text = CutCp932(codec_.ToPlugin(message.text), kMaxPluginText);
   BridgeResult result;
-  if (message.in_channel && part_ && IsPartCommand(text)) {
+  if (message.in_channel && part_ && host::IsPartCommand(text)) {
     Translate(part_(nick, channel, text), message, nick, channel, relay_prefix, &result);
     return result;
   }

@@ -50,10 +50,6 @@ class PluginBridge {
   // passes them on (":nick!user@host "), which counts against the limit.
   BridgeResult Handle(const ChatMessage& message, std::size_t relay_prefix) const;
 
-  // True when the first word of a code page 932 line is #PART: any letter
-  // case, half or full width, with any of the prefix signs "#", "＃", "♯".
-  static bool IsPartCommand(std::string_view cp932);
-
  private:
   void Translate(const std::vector<std::string>& replies, const ChatMessage& message, const std::string& nick,
                  const std::string& channel, std::size_t relay_prefix, BridgeResult* result) const;
