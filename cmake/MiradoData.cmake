@@ -40,3 +40,6 @@ if(MIRADO_TABLE_DATA_FILES)
     VERBATIM)
   list(APPEND MIRADO_GENERATED_SOURCES ${MIRADO_GENERATED_DIR}/tables/table_data.cpp)
 endif()
+
+# Everything generated, as one target the libraries that compile it wait for.
+add_custom_target(mirado_generated DEPENDS ${MIRADO_GENERATED_SOURCES})
