@@ -160,6 +160,11 @@ TEST_F(CommandTableTest, UnprefixedLinesAnswerOnlyExpressions) {
   EXPECT_TRUE(Say("hello everyone").empty());
   EXPECT_EQ((std::vector<std::string>{"NOTICE #trpg :taro -> 5+0 = 5"}), Say("5+0"));
   EXPECT_EQ((std::vector<std::string>{"NOTICE #trpg :taro -> 5 = 5"}), Say("#5"));
+  // Full-width digits, letters and operators fold into an expression; a line
+  // that starts with kana or kanji is no expression.
+  EXPECT_EQ((std::vector<std::string>{"NOTICE #trpg :taro -> 2D6+1 = [2,6]+1 = 9"}), Say("２Ｄ６＋１ です"));
+  EXPECT_TRUE(Say("今日は2D6+1").empty());
+  EXPECT_TRUE(Say("サイコロ 2D6").empty());
 }
 
 TEST_F(CommandTableTest, ReplyTargetIsTheChannelOrTheSpeaker) {
