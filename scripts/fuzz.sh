@@ -78,8 +78,11 @@ for t in $TARGETS; do
   dict=
   [ -f "$ROOT/fuzz/${t#fuzz_}.dict" ] && dict=-dict=$ROOT/fuzz/${t#fuzz_}.dict
   echo "fuzzing $t for $SECONDS_PER_TARGET s"
+  # MIRADO_FUZZ_SEED fixes libFuzzer's random seed (the test script uses 1, so
+  # a CI run mutates the same way each time); 0 or unset: a new seed per run.
   # shellcheck disable=SC2086
-  if ! "$BUILD/$t" -max_total_time="$SECONDS_PER_TARGET" -timeout=10 -rss_limit_mb=2048 -max_len=4096 \
+  if ! "$BUILD/$t" -seed="${MIRADO_FUZZ_SEED:-0}" -max_total_time="$SECONDS_PER_TARGET" -timeout=10 \
+      -rss_limit_mb=2048 -max_len=4096 \
       -print_final_stats=1 -artifact_prefix="$BUILD/artifacts/" $dict "$scratch" "$(corpus_of "$t")" \
       >"$BUILD/$t.log" 2>&1; then
     echo "$t FAILED; see $BUILD/$t.log and $BUILD/artifacts/" >&2

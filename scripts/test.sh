@@ -15,9 +15,7 @@ cmake --preset debug-asan
 cmake --build --preset debug-asan
 ctest --preset debug-asan
 
-if [ -x scripts/fuzz.sh ] || [ -f scripts/fuzz.sh ]; then
-  sh scripts/fuzz.sh 15
-fi
+MIRADO_FUZZ_SEED=1 sh scripts/fuzz.sh 15
 
 cmake --preset windows
 cmake --build --preset windows
