@@ -59,10 +59,10 @@ def parse(path):
             where = f"{path}:{number}"
             if line.startswith("@columns"):
                 columns = []
-                for spec in line.split()[1:]:
-                    m = re.fullmatch(r"([a-z_0-9]+):(int|(\d+)(\?)?)", spec)
+                for column in line.split()[1:]:
+                    m = re.fullmatch(r"([a-z_0-9]+):(int|(\d+)(\?)?)", column)
                     if not m:
-                        raise DataError(f"{where}: bad column '{spec}'")
+                        raise DataError(f"{where}: bad column '{column}'")
                     if m.group(2) == "int":
                         columns.append((m.group(1), 0, False))
                     else:
