@@ -7,6 +7,7 @@
 namespace BotCommand {
 
 void ReplyWriter::Attach(char* buffer, std::size_t capacity) {
+  fresh_ = false;
   buffer_ = buffer;
   capacity_ = capacity;
   if (buffer_ == nullptr || capacity_ == 0) {
@@ -57,8 +58,11 @@ std::size_t ReplyWriter::NoticeSize(std::string_view target, std::string_view na
 }
 
 bool ReplyWriter::Notice(std::string_view target, std::string_view name, std::string_view text) {
-  if (!Fits(NoticeSize(target, name, text))) return false;
-  PutRaw("\r\nNOTICE ");
+  const std::size_t separator = Separator();
+  if (!Fits(NoticeSize(target, name, text) - 2 + separator)) return false;
+  if (separator != 0) PutRaw("\r\n");
+  fresh_ = false;
+  PutRaw("NOTICE ");
   PutClean(target);
   PutClean(" :");
   PutClean(name);
@@ -80,8 +84,10 @@ bool ReplyWriter::NoticeCut(std::string_view target, std::string_view name, std:
 }
 
 bool ReplyWriter::Line(std::string_view line) {
-  if (!Fits(2 + CleanLength(line))) return false;
-  PutRaw("\r\n");
+  const std::size_t separator = Separator();
+  if (!Fits(separator + CleanLength(line))) return false;
+  if (separator != 0) PutRaw("\r\n");
+  fresh_ = false;
   PutClean(line);
   return true;
 }

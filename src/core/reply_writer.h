@@ -58,8 +58,14 @@ class ReplyWriter {
   // refused step removes the lines it wrote.
   std::size_t Mark() const { return length_ - base_; }
   void Rewind(std::size_t mark);
-  // Forgets every line this writer added; the host's text stays.
-  void Clear() { Rewind(0); }
+  // Forgets every line this writer added; the host's text stays. The answer
+  // that follows replaces the buffer: on an empty buffer its first line is
+  // written without the CR LF in front (as an answer written over the buffer
+  // begins with its IRC command); after the host's text it follows a CR LF.
+  void Clear() {
+    Rewind(0);
+    fresh_ = true;
+  }
 
   bool attached() const { return buffer_ != nullptr; }
 
@@ -68,6 +74,9 @@ class ReplyWriter {
   void PutClean(std::string_view text);
   // Appends the writer's own line structure (CR LF, "NOTICE ") as it is.
   void PutRaw(std::string_view text);
+  // The CR LF in front of a new line: none when it starts a replaced, empty
+  // buffer. Returns its length.
+  std::size_t Separator() const { return fresh_ && length_ == 0 ? 0 : 2; }
   std::size_t Limit() const;
 
   char* buffer_ = nullptr;
@@ -75,6 +84,7 @@ class ReplyWriter {
   std::size_t base_ = 0;    // length of the host's text
   std::size_t length_ = 0;  // current length
   std::size_t own_limit_ = 0;
+  bool fresh_ = false;  // the next line starts an empty buffer without CR LF
 };
 
 }  // namespace BotCommand

@@ -151,7 +151,7 @@ class TableCommand : public ::testing::Test {
     const int total = static_cast<int>(reference() % 6) + static_cast<int>(reference() % 6) + 2;
     char head[64];
     std::snprintf(head, sizeof head, "レクイエム表：[%2d] ", total);
-    return std::string("\r\nNOTICE #trpg :taro -> ") + head;
+    return std::string("NOTICE #trpg :taro -> ") + head;  // written over the empty buffer
   }
 };
 
@@ -174,7 +174,7 @@ TEST_F(TableCommand, DashStandsForTheGameMode) {
   EXPECT_EQ(CallCommand("taro", "#other", "#TABLE - REQ"), "");
   // In a private conversation the speaker's own mode counts.
   const std::string reply = CallCommand("taro", "taro", "#TABLE - FEAR");
-  EXPECT_EQ(reply.rfind("\r\nNOTICE taro :taro -> 恐怖表：[", 0), 0u);
+  EXPECT_EQ(reply.rfind("NOTICE taro :taro -> 恐怖表：[", 0), 0u);  // written over the empty buffer
 }
 
 TEST_F(TableCommand, MakeWordsChooseTheMakers) {

@@ -19,9 +19,13 @@
 namespace Tables::testing {
 
 // The reply to `line`, typed by taro in #trpg, with every reseed giving `seed`.
+// A table's reply is written over the buffer, so on an empty one its first
+// line starts the buffer; the expectations here write every line with the
+// CR LF in front (Head()), so one is put before the first line.
 inline std::string Answer(const std::string& line, uint32_t seed) {
   mirado::testing::PinnedRandom pinned(seed);
-  return mirado::testing::CallCommand("taro", "#trpg", line);
+  const std::string reply = mirado::testing::CallCommand("taro", "#trpg", line);
+  return reply.rfind("NOTICE ", 0) == 0 ? "\r\n" + reply : reply;
 }
 
 // The first seed whose reference sequence satisfies `wanted` (given a fresh
