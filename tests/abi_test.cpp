@@ -5,6 +5,7 @@
 #include <fstream>
 #include <iterator>
 #include <regex>
+#include <thread>
 #include <vector>
 
 #include "plugin_loader.h"
@@ -157,6 +158,29 @@ TEST_F(AbiTest, RepliesStayInsideTheHostsBufferAndKeepItsText) {
       }
     }
   }
+}
+
+// Two host threads counting at once: the entry points run one call at a time,
+// so every one of the 400 counts is kept.
+TEST_F(AbiTest, CallsFromSeveralThreadsLoseNothing) {
+  MiradoEntryPoint command = plugin_->RawCommand();
+  auto count = [command](const char* nick) {
+    for (int i = 0; i < 100; ++i) {
+      char output[4096] = {};
+      command(nick, "", "", "", "#trpg", "#COUNT 1", output);
+    }
+  };
+  std::thread a(count, "taro"), b(count, "taro"), c(count, "hanako"), d(count, "hanako");
+  a.join();
+  b.join();
+  c.join();
+  d.join();
+  const auto taro = plugin_->Command("taro", "#trpg", "#GET");
+  const auto hanako = plugin_->Command("hanako", "#trpg", "#GET");
+  ASSERT_EQ(1u, taro.size());
+  ASSERT_EQ(1u, hanako.size());
+  EXPECT_NE(std::string::npos, taro[0].find("200")) << taro[0];
+  EXPECT_NE(std::string::npos, hanako[0].find("200")) << hanako[0];
 }
 
 TEST_F(AbiTest, LineBreaksInNamesNeverBecomeLinesOfTheirOwn) {

@@ -14,9 +14,7 @@ void BotCommandAbstract::Init(char* output, const char* channel, const char* nic
                               const char* rest, ParamArea& params) {
   Output = output;
   Reply.Attach(output, kReplyBufferSize);
-  // A channel is "#" or "&" and at least one more character (the whole-text
-  // pattern "[#&].+"), decided on its first two bytes.
-  ReplyTarget = (channel[0] == '#' || channel[0] == '&') && channel[1] != '\0' ? channel : nick;
+  ReplyTarget = IsChannel(channel) ? channel : nick;
   Nick = nick;
   CommandWord = command_word;
   Rest = rest;

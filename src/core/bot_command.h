@@ -16,6 +16,10 @@
 
 namespace BotCommand {
 
+// True for a channel name: "#" or "&" and at least one more character (the
+// whole-text pattern "[#&].+"), decided on its first two bytes.
+inline bool IsChannel(const char* name) { return (name[0] == '#' || name[0] == '&') && name[1] != '\0'; }
+
 // Five consecutive 1024-byte parameter slots.
 using ParamArea = char[kParamCount][kLineSize];
 

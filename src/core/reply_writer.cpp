@@ -92,12 +92,6 @@ bool ReplyWriter::Line(std::string_view line) {
   return true;
 }
 
-bool ReplyWriter::Extend(std::string_view text) {
-  if (!Fits(CleanLength(text))) return false;
-  PutClean(text);
-  return true;
-}
-
 bool ReplyWriter::Prepend(std::string_view line) {
   const std::size_t size = CleanLength(line) + 2;
   if (!Fits(size)) return false;

@@ -43,9 +43,6 @@ class ReplyWriter {
   bool NoticeCut(std::string_view target, std::string_view name, std::string_view text);
   // Adds "\r\n<line>" (a PART line, say). Same rules.
   bool Line(std::string_view line);
-  // Extends the last line this writer added by `text` (a mark such as
-  // "<…くっ！>"). Same rules.
-  bool Extend(std::string_view text);
   // Puts "\r\n<line>" in front of everything this writer added (after the
   // host's text): the announcement of a closed roll. Same rules.
   bool Prepend(std::string_view line);
@@ -66,8 +63,6 @@ class ReplyWriter {
     Rewind(0);
     fresh_ = true;
   }
-
-  bool attached() const { return buffer_ != nullptr; }
 
  private:
   // Appends `text` with CR and LF turned into spaces (NUL ends a view's use).

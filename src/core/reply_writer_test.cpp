@@ -22,8 +22,7 @@ struct Buffer {
 TEST(ReplyWriter, AppendsWholeLinesAfterTheHostsText) {
   Buffer b("PRIVMSG #x :hi");
   EXPECT_TRUE(b.writer.Notice("#trpg", "taro", "2D6 = [3,4] = 7"));
-  EXPECT_TRUE(b.writer.Extend(" <mark>"));
-  EXPECT_EQ("PRIVMSG #x :hi\r\nNOTICE #trpg :taro -> 2D6 = [3,4] = 7 <mark>", b.Text());
+  EXPECT_EQ("PRIVMSG #x :hi\r\nNOTICE #trpg :taro -> 2D6 = [3,4] = 7", b.Text());
 }
 
 TEST(ReplyWriter, ALineThatDoesNotFitIsNotWrittenAtAll) {

@@ -155,6 +155,14 @@ struct RuleResult {
 // negation, not parentheses) and a keyword were seen.
 bool Tokenize(const char* expression, TokenList& list, bool* saw_operator, bool* saw_keyword);
 
+// True when `word` begins with a character that no folding of the roll turns
+// into the start of an expression: a double-byte character whose lead byte
+// is 0x83 or more (katakana, Greek and Cyrillic letters, kanji). Full-width
+// digits, letters and operators (lead bytes 0x81 and 0x82) may fold into one.
+// The tokenizer would refuse such a word at its first character; callers use
+// this to turn most Japanese chat lines away before any folding.
+bool CannotStartExpression(const char* word);
+
 // Renders the list into `out` (1024 bytes). Expression mode writes every token
 // in its written form and appends the critical (@) and fumble (#) values;
 // detail mode writes a rule result's text instead and appends nothing.
@@ -199,8 +207,6 @@ int DispatchRule(RuleResult& result, int32_t type, const RuleInput& input);
 // the "**" repetition count. A suffix whose deciding target cannot be held
 // exactly is no suffix: it stays in the expression, which then gets no answer.
 void StripComparison(char* expression, int* compare_op, Fraction* compare_target, int* repeat_count);
-// The same with the target as a double.
-void StripComparison(char* expression, int* compare_op, double* compare_target, int* repeat_count);
 
 }  // namespace Dice
 
@@ -224,13 +230,12 @@ class RollDice : public BotCommandAbstract {
   // closed destination and "=" in front of it) and its comparison suffix; one
   // repetition rolled; its result line; the counter or erosion change it
   // brings; the closed-roll destination and its permission.
-  bool ReadExpression(char* expression, std::string* channel, bool* set_mode);
+  void ReadExpression(char* expression, std::string* channel, bool* set_mode);
   int RollOnce(const char* expression, Outcome& out);
-  bool WriteResult(const Outcome& out, std::string* line);
+  void WriteResult(const Outcome& out, std::string* line);
   bool ApplyCounter(const Outcome& out, const std::string& channel, bool set_mode, std::string* note,
-                    std::string* second_line);
+                    std::string* second_line, std::string* stored);
   bool CheckClosedDestination(std::string* destination, const std::string& channel);
-  std::string pending_store_;
 
  public:
   bool answerAlways = true;

@@ -138,10 +138,4 @@ void StripComparison(char* expression, int* compare_op, Fraction* compare_target
   expression[head_end - begin] = '\0';
 }
 
-void StripComparison(char* expression, int* compare_op, double* compare_target, int* repeat_count) {
-  Fraction target;
-  StripComparison(expression, compare_op, &target, repeat_count);
-  *compare_target = static_cast<double>(target.numerator) / static_cast<double>(target.denominator);
-}
-
 }  // namespace Dice

@@ -102,11 +102,11 @@ TEST(RollCommand, SuffixParserOutputs) {
     char expression[1024];
     std::strcpy(expression, c.in);
     int op = -1, repeat = -1;
-    double target = -1;
+    Fraction target;
     StripComparison(expression, &op, &target, &repeat);
     EXPECT_STREQ(c.head, expression) << c.in;
     EXPECT_EQ(c.op, op) << c.in;
-    EXPECT_EQ(c.target, target) << c.in;
+    EXPECT_EQ(c.target, static_cast<double>(target.numerator) / static_cast<double>(target.denominator)) << c.in;
     EXPECT_EQ(c.repeat, repeat) << c.in;
   }
 }

@@ -94,8 +94,7 @@ void RetypeR(Dice::TokenList& list) {
 struct RollDice::Outcome {
   char expression_text[Dice::kTextSize] = {};
   char detail[Dice::kTextSize] = {};
-  double value = 0;
-  Dice::Fraction exact;  // the value itself; `value` is its nearest double
+  Dice::Fraction exact;  // the roll's value
   bool saw_keyword = false;
   bool erosion = false;
 };
@@ -114,7 +113,7 @@ void RollDice::TakeContext(const BotCommandAbstract& from) {
   mirado::CopyText(NickKey, sizeof NickKey, from.NickKey);
 }
 
-bool RollDice::ReadExpression(char* expression, std::string* channel, bool* set_mode) {
+void RollDice::ReadExpression(char* expression, std::string* channel, bool* set_mode) {
   const char* expression_param = Params[0];
   *set_mode = false;
   if (counterMode || closedMode) {
@@ -136,7 +135,6 @@ bool RollDice::ReadExpression(char* expression, std::string* channel, bool* set_
   Dice::StripComparison(expression, &compareOp, &compareTarget, &repeatCount);
   if (repeatCount > 5) repeatCount = 5;
   if (repeatCount < 1) repeatCount = 1;
-  return true;
 }
 
 int RollDice::RollOnce(const char* expression, Outcome& out) {
@@ -175,14 +173,13 @@ int RollDice::RollOnce(const char* expression, Outcome& out) {
   Dice::Fraction fraction;
   if (!Dice::Evaluate(*list, &fraction)) return 4;
   out.exact = fraction;
-  out.value = static_cast<double>(fraction.numerator) / static_cast<double>(fraction.denominator);
   return 0;
 }
 
 // The value is written truncated toward zero to two decimals, an integer in
 // full; the target as typed (it is always a short decimal). Both are
 // compared exactly, and the two marks look at the untruncated value.
-bool RollDice::WriteResult(const Outcome& out, std::string* line) {
+void RollDice::WriteResult(const Outcome& out, std::string* line) {
   constexpr int kShownDecimals = 2;
   constexpr int kTargetDecimals = 18;  // every typed target is exact within this
   char judgement[kJudgementSize] = {};
@@ -203,11 +200,10 @@ bool RollDice::WriteResult(const Outcome& out, std::string* line) {
   } else if (Dice::Fraction::Compare(out.exact, {91, 1}) == 0) {
     line->append(" <ｄｔｐｎ>");
   }
-  return true;
 }
 
 bool RollDice::ApplyCounter(const Outcome& out, const std::string& channel, bool set_mode, std::string* line,
-                            std::string* second_line) {
+                            std::string* second_line, std::string* stored_text) {
   const int64_t old_value = SettingsStore::ReadInt(SettingsPath, channel, NickKey, 0);
   char stored[24];
   if (counterMode) {
@@ -237,7 +233,7 @@ bool RollDice::ApplyCounter(const Outcome& out, const std::string& channel, bool
     mirado::FormatToString(*second_line, kLineSize, "侵蝕率が[%d,%d:%d]上昇しました（%d％→%d％）", a, b, a + b,
                            static_cast<int>(old_value), static_cast<int>(new_value));
   }
-  pending_store_ = stored;
+  *stored_text = stored;
   return true;
 }
 
@@ -276,10 +272,9 @@ int RollDice::Roll() {
     if ((counterMode || out->erosion) && channel.empty()) channel = ReplyTarget;
     if (closedMode && repetition == 0 && !CheckClosedDestination(&destination, channel)) return 5;
 
-    std::string line, note, second_line;
+    std::string line, note, second_line, stored;
     WriteResult(*out, &line);
-    pending_store_.clear();
-    if ((counterMode || out->erosion) && !ApplyCounter(*out, channel, set_mode, &note, &second_line)) {
+    if ((counterMode || out->erosion) && !ApplyCounter(*out, channel, set_mode, &note, &second_line, &stored)) {
       // The counter would leave its range: the roll is shown, the counter
       // stays as it was, and the player is told why.
       Say("%s", line.c_str());
@@ -304,7 +299,7 @@ int RollDice::Roll() {
     if (closedMode) size += announcement.size() + 2;
     // The one line of a single plain roll may be cut (a thousand dice); any
     // other line is whole or not written.
-    const bool lone_line = repetition == 0 && second_line.empty() && !closedMode && pending_store_.empty();
+    const bool lone_line = repetition == 0 && second_line.empty() && !closedMode && stored.empty();
     if (lone_line) {
       Reply.NoticeCut(ReplyTarget, Name(), line);
       if (!out->saw_keyword) break;
@@ -312,8 +307,7 @@ int RollDice::Roll() {
     }
     if (!Reply.Fits(size)) break;
 
-    if (!pending_store_.empty() &&
-        !SettingsStore::WriteString(SettingsPath, channel, NickKey, pending_store_.c_str())) {
+    if (!stored.empty() && !SettingsStore::WriteString(SettingsPath, channel, NickKey, stored.c_str())) {
       Say("%s", line.c_str());
       Say("%s", SettingsStore::WriteFailureMessage());
       break;

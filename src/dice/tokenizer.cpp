@@ -5,6 +5,7 @@
 
 #include "core/text.h"
 #include "dice/dice.h"
+#include "platform/platform.h"
 
 namespace Dice {
 namespace {
@@ -64,6 +65,11 @@ void TokenList::Remove(int i) {
   int j = i;
   for (; j + 1 < kTokenCount && tokens[j].type != kEnd; ++j) tokens[j] = tokens[j + 1];
   tokens[j].Clear();
+}
+
+bool CannotStartExpression(const char* word) {
+  const auto b = static_cast<unsigned char>(word[0]);
+  return mirado::platform::IsLeadByte(b) && b >= 0x83;
 }
 
 bool Tokenize(const char* expression, TokenList& list, bool* saw_operator, bool* saw_keyword) {

@@ -2,6 +2,7 @@
 // number beyond 32 bits is no operand of a rule keyword.
 #include <gtest/gtest.h>
 
+#include "core/text.h"
 #include "dice/dice.h"
 
 namespace Dice {
@@ -47,6 +48,24 @@ TEST(Tokenizer, WideNumbersAreNoKeywordOperands) {
   EXPECT_TRUE(Tokens("2D6+99999999999", list));
   // A wide number in a decimal sits inside parentheses, away from the keyword.
   EXPECT_TRUE(Tokens("1.1234567891D6", list));
+}
+
+// A word that starts with kana, kanji, Greek or Cyrillic is turned away
+// unrolled, and rightly: folded as the roll folds it, it does not tokenize.
+// Full-width digits, letters and operators may start an expression.
+TEST(Tokenizer, WordsNoFoldingMakesAnExpression) {
+  for (const char* word : {"今日は2D6", "サイコロ", "α+1", "Ж", "①+1"}) {
+    char folded[kTextSize], half[kTextSize];
+    mirado::FoldOperators(word, folded, sizeof folded);
+    mirado::ToHalfWidth(folded, half, sizeof half);
+    TokenList list;
+    bool op = false, keyword = false;
+    EXPECT_FALSE(Tokenize(half, list, &op, &keyword)) << word;
+    EXPECT_TRUE(CannotStartExpression(word)) << word;
+  }
+  for (const char* word : {"２Ｄ６", "＋１", "（１＋２）", "D6", "1", "\x81\x7E", "ﾀﾞｲｽ", ""}) {
+    EXPECT_FALSE(CannotStartExpression(word)) << word;
+  }
 }
 
 }  // namespace

@@ -7,7 +7,6 @@
 
 #include "core/text.h"
 #include "dice/dice.h"
-#include "platform/platform.h"
 
 namespace BotCommand {
 
@@ -53,17 +52,6 @@ std::size_t PrefixLength(const char* word) {
   return 0;
 }
 
-// True when `word` begins with a character no folding turns into the start of
-// a dice expression: a double-byte character whose lead byte is 0x83 or more
-// (katakana, Greek and Cyrillic letters, kanji). Full-width digits, letters
-// and operators (lead bytes 0x81 and 0x82) may fold into one and are rolled.
-// Most Japanese chat lines are turned away here; the roll would refuse them
-// at their first character anyway.
-bool CannotStartExpression(const char* word) {
-  const auto b = static_cast<unsigned char>(word[0]);
-  return mirado::platform::IsLeadByte(b) && b >= 0x83;
-}
-
 // Rolls `slot0` as a dice expression with the line's first four parameters
 // after it, as the command of a word that names no command.
 void RunFallbackRoll(char* output, const char* channel, const char* nick, const char* slot0, const char* rest,
@@ -92,7 +80,7 @@ void RunCommand(const char* nick, const char* channel, const char* text, char* o
 
   const std::size_t prefix = PrefixLength(word);
   if (prefix == 0) {
-    if (!CannotStartExpression(word)) RunFallbackRoll(output, channel, nick, word, rest, params, false);
+    if (!Dice::CannotStartExpression(word)) RunFallbackRoll(output, channel, nick, word, rest, params, false);
     return;
   }
   const std::string_view after_prefix(word + prefix);

@@ -19,7 +19,7 @@ void PartChannel::Execute() {
     clear.Init(Output, ReplyTarget, Nick, "#SET", "", area);
     clear.Execute();
   }
-  if (!mirado::FullMatch(ReplyTarget, "[#&].+")) return;
+  if (!IsChannel(ReplyTarget)) return;
   // The counter command wrote through a writer of its own: start after it.
   Reply.Attach(Output, kReplyBufferSize);
   std::string line;
