@@ -1,6 +1,13 @@
 // Loads the built plug-in library from a folder of its own, exactly as a host
 // does, and calls its entry points through the C interface.
+#ifndef _WIN32
+#include <sys/wait.h>
+#include <unistd.h>
+#endif
+
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -182,6 +189,48 @@ TEST_F(AbiTest, CallsFromSeveralThreadsLoseNothing) {
   EXPECT_NE(std::string::npos, taro[0].find("200")) << taro[0];
   EXPECT_NE(std::string::npos, hanako[0].find("200")) << hanako[0];
 }
+
+#ifndef _WIN32
+// Two host processes counting on one settings file: each answer is told from
+// the value the call stored, so the new values told by both together are
+// 1 to 200, each once. A call whose read another process's write made stale
+// is run again rather than answered from the old value.
+TEST_F(AbiTest, TwoHostProcessesCountingTellEveryValueOnce) {
+  MiradoEntryPoint command = plugin_->RawCommand();
+  constexpr int kCounts = 100;
+  const fs::path told[2] = {dir_ / "told-a.txt", dir_ / "told-b.txt"};
+  pid_t children[2];
+  for (int c = 0; c < 2; ++c) {
+    children[c] = fork();
+    ASSERT_GE(children[c], 0);
+    if (children[c] != 0) continue;
+    std::ofstream out(told[c]);
+    for (int i = 0; i < kCounts; ++i) {
+      char output[4096] = {};
+      command("taro", "", "", "", "#trpg", "#COUNT 1", output);
+      const char* arrow = nullptr;  // the last "\x81\xA8" (an arrow), before the new value
+      for (const char* p = std::strstr(output, "\x81\xA8"); p != nullptr; p = std::strstr(p + 2, "\x81\xA8")) arrow = p;
+      out << (arrow != nullptr ? std::atoi(arrow + 2) : -1) << "\n";
+    }
+    out.close();
+    _exit(0);
+  }
+  for (const pid_t child : children) {
+    int status = 0;
+    ASSERT_EQ(child, waitpid(child, &status, 0));
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  }
+  std::vector<int> values;
+  for (const fs::path& file : told) {
+    std::ifstream in(file);
+    for (int value; in >> value;) values.push_back(value);
+  }
+  std::sort(values.begin(), values.end());
+  std::vector<int> expected(2 * kCounts);
+  for (int i = 0; i < 2 * kCounts; ++i) expected[i] = i + 1;
+  EXPECT_EQ(expected, values);
+}
+#endif
 
 TEST_F(AbiTest, LineBreaksInNamesNeverBecomeLinesOfTheirOwn) {
   for (MiradoEntryPoint entry : {plugin_->RawCommand(), plugin_->RawAlias(), plugin_->RawPart()}) {

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
-"""A chat line that is no command costs no system call at all: runs
-syscall_probe under strace and counts the calls between its markers.
+"""A chat line that is no command costs no system call at all, and a call
+that only reads settings one: runs syscall_probe under strace and counts the
+calls between its markers.
 
   syscall_test.py PROBE LIBRARY WORK_DIR
 Exits 77 (skipped) when strace is missing or not allowed here.
@@ -16,6 +17,11 @@ CASES = [
     ("\x8d\xa1\x93\xfa\x82\xcd\x82\xe6\x82\xeb\x82\xb5\x82\xad", 0),  # Japanese chat (code page 932)
     ("5 of us tonight", 0),  # a number alone, not prefixed: no answer, no setting read
     ("#hello", 0),  # a prefixed word that names nothing and is no expression
+    # A roll reads the display name and the game mode: one look at the file
+    # per call, and no lock, since it changes nothing.
+    ("#2D6+3", 100),
+    ("#3DX@8", 100),
+    ("#GET LIST", 100),
 ]
 
 

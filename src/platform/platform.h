@@ -62,17 +62,25 @@ enum class ProfileWriteError { kNone, kFailed, kFull };
 ProfileWriteError ProfileLastWriteError();
 
 // One call of the plug-in by its host. Within a call the store trusts what it
-// read at the call's first access and looks at the file once (one stat), and
-// on POSIX it holds the file's lock from that first access to the end of the
-// call, so a read, a change and its write made by one call are never mixed
-// with another program's. Outside a call every access checks the file and
-// every write takes the lock for itself. BeginCall ends a call still open on
-// this thread. ProfileCall does both for a scope.
-void BeginCall();
+// read at the call's first access and looks at the file once (one stat).
+//
+// On POSIX a call that only reads takes no lock: every writer replaces the
+// file whole (rename), so a read always sees one complete version. A call
+// takes the file's lock at its first change and keeps it to the end; if the
+// file changed between the call's first read and that moment (another
+// program wrote it), the change is refused and CallConflicted() is true: the
+// call's answer may rest on old values, so the host call is run again from
+// the start with `lock_first`, which holds the lock from the first access, so
+// a read, a change and its write made by one call are never mixed with
+// another program's. Outside a call every access checks the file and every
+// write takes the lock for itself. BeginCall ends a call still open on this
+// thread. ProfileCall does both for a scope.
+void BeginCall(bool lock_first = false);
 void EndCall();
+bool CallConflicted();
 class ProfileCall {
  public:
-  ProfileCall() { BeginCall(); }
+  explicit ProfileCall(bool lock_first = false) { BeginCall(lock_first); }
   ~ProfileCall() { EndCall(); }
   ProfileCall(const ProfileCall&) = delete;
   ProfileCall& operator=(const ProfileCall&) = delete;

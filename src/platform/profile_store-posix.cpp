@@ -5,6 +5,11 @@
 // size and modification time are unchanged, so a hand edit made between two
 // calls is always seen; within one host call it is checked once.
 //
+// Reads take no lock: a writer never changes the file in place, so any
+// version read is whole. A call's first change takes the lock and looks at
+// the file again; if it changed since the call read it, the change is
+// refused and the call marked conflicted, to be run again (platform.h).
+//
 // Changes are made under an advisory lock on "<file>.lock" and written
 // crash-safely: a new file beside the old one, flushed, renamed over it, and
 // the folder flushed, so a crash, a kill or a full disk leaves either the old
@@ -85,9 +90,14 @@ std::unordered_map<std::string, PathState>& States() {
 
 std::atomic<uint64_t> g_next_call{1};
 struct CallState {
-  uint64_t id = 0;                 // 0: not inside a call
-  std::vector<PathState*> locked;  // files this call holds the lock of
-  std::vector<PathState*> tried;   // files whose lock this call could not get
+  uint64_t id = 0;                  // 0: not inside a call
+  bool lock_first = false;          // lock each file at the first access
+  bool conflicted = false;          // a change was refused: run the call again
+  std::vector<PathState*> locked;   // files this call holds the lock of
+  std::vector<PathState*> tried;    // files whose lock this call could not get
+  std::vector<PathState*> changed;  // files this call has changed (or tried to)
+  // The version of each file this call first read.
+  std::vector<std::pair<PathState*, FileStamp>> seen;
 };
 thread_local CallState t_call;
 thread_local ProfileWriteError t_last_error = ProfileWriteError::kNone;
@@ -176,20 +186,31 @@ void Unlock(PathState& state) {
   state.lock_held = false;
 }
 
+bool Has(const std::vector<PathState*>& list, const PathState& state) {
+  return std::find(list.begin(), list.end(), &state) != list.end();
+}
+
+// Takes the lock of `state` for the rest of the call, once per call. Without
+// a lock file (a read-only folder) reads still work; writes fail.
+void LockForCall(const std::string& path, PathState& state) {
+  if (!Has(t_call.locked, state) && !Has(t_call.tried, state)) {
+    (Lock(path, state) ? t_call.locked : t_call.tried).push_back(&state);
+  }
+}
+
 // The state of `path`, checked against the file unless this call already did.
-// Inside a call the lock is taken at the first access and kept to the end.
 PathState& Access(const std::string& path) {
   PathState& state = States()[path];
   if (t_call.id == 0) {
     Refresh(path, state);
     return state;
   }
-  const auto has = [&state](const std::vector<PathState*>& list) {
-    return std::find(list.begin(), list.end(), &state) != list.end();
-  };
-  // Without a lock file (a read-only folder) reads still work; writes fail.
-  if (!has(t_call.locked) && !has(t_call.tried)) (Lock(path, state) ? t_call.locked : t_call.tried).push_back(&state);
-  if (state.trusted_call != t_call.id || !state.doc) Refresh(path, state);
+  if (t_call.lock_first) LockForCall(path, state);
+  if (state.trusted_call != t_call.id || !state.doc) {
+    Refresh(path, state);
+    const auto first = [&state](const auto& entry) { return entry.first == &state; };
+    if (std::none_of(t_call.seen.begin(), t_call.seen.end(), first)) t_call.seen.emplace_back(&state, state.stamp);
+  }
   state.trusted_call = t_call.id;
   return state;
 }
@@ -255,19 +276,30 @@ bool Change(const std::string& path, Edit edit) {
   if (path.empty()) return false;
   std::lock_guard<std::mutex> guard(g_mutex);
   PathState& state = States()[path];
-  // Inside a call the lock is already held from the call's first access (or
-  // is taken now and kept); a write outside a call holds it for itself.
+  // Inside a call the lock is taken at the first change (or was at the first
+  // access) and kept; a write outside a call holds it for itself.
   const bool in_call = t_call.id != 0;
+  if (in_call && t_call.conflicted) return false;
+  const bool first_change = in_call && !Has(t_call.changed, state);
   bool locked = false;
   if (in_call) {
-    Access(path);
+    LockForCall(path, state);
     locked = state.lock_held;
+    if (first_change) t_call.changed.push_back(&state);
   } else {
     locked = Lock(path, state);
   }
-  // Another program may have written since this call's first access only if
-  // it did so without the lock (a hand edit): look once more.
+  // Under the lock, look once more. A file changed since this call read it
+  // (another program, or a hand edit) may have made the call's answer wrong:
+  // nothing is changed, and the call is run again.
   Refresh(path, state);
+  if (first_change) {
+    for (const auto& [read, stamp] : t_call.seen) {
+      if (read != &state || stamp == state.stamp) continue;
+      t_call.conflicted = true;
+      return false;
+    }
+  }
   bool ok = false;
   if (state.readable && !(state.lock_busy && !locked)) {
     const IniEdit result = edit(*state.doc);
@@ -313,10 +345,14 @@ std::optional<std::string> Lookup(const std::string& path, std::string_view sect
 
 ProfileWriteError ProfileLastWriteError() { return t_last_error; }
 
-void BeginCall() {
+void BeginCall(bool lock_first) {
   EndCall();
   t_call.id = g_next_call.fetch_add(1);
+  t_call.lock_first = lock_first;
+  t_call.conflicted = false;
 }
+
+bool CallConflicted() { return t_call.conflicted; }
 
 void EndCall() {
   if (t_call.id == 0) return;
@@ -324,6 +360,8 @@ void EndCall() {
   for (PathState* state : t_call.locked) Unlock(*state);
   t_call.locked.clear();
   t_call.tried.clear();
+  t_call.changed.clear();
+  t_call.seen.clear();
   t_call.id = 0;
 }
 

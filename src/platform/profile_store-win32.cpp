@@ -40,9 +40,10 @@ bool KeyExists(const std::string& path, const std::string& section, const std::s
 ProfileWriteError ProfileLastWriteError() { return t_last_error; }
 
 // The Windows functions read the file on every call; there is nothing to
-// trust within a call and no lock to hold.
-void BeginCall() {}
+// trust within a call and no lock to hold, so no call is ever run again.
+void BeginCall(bool) {}
 void EndCall() {}
+bool CallConflicted() { return false; }
 
 std::string ProfileGetString(const std::string& path, std::string_view section, std::string_view key,
                              std::string_view def, std::size_t size) {

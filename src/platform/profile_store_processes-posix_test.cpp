@@ -22,10 +22,14 @@ bool Put(const std::string& path, const char* section, const std::string& key, c
   return ProfileWriteString(path, section, &key, &value);
 }
 
-// One counting command: read, add one, write, inside one call.
+// One counting command: read, add one, write, inside one call, run again
+// (holding the lock from the start) when another program wrote in between.
 bool Count(const std::string& path, const char* key) {
-  ProfileCall call;
-  return Put(path, "#trpg", key, std::to_string(ProfileGetInt(path, "#trpg", key, 0) + 1));
+  for (bool again = false;; again = true) {
+    ProfileCall call(again);
+    const bool ok = Put(path, "#trpg", key, std::to_string(ProfileGetInt(path, "#trpg", key, 0) + 1));
+    if (!CallConflicted()) return ok;
+  }
 }
 
 TEST(ProfileStoreProcesses, TwoProgramsCountingAtOnceLoseNoUpdate) {

@@ -149,12 +149,41 @@ TEST(ProfileStore, OneCallLooksAtTheFileOnceAndTheNextCallSeesHandEdits) {
     EXPECT_EQ(1, ProfileGetInt(settings.path(), "#trpg", "TARO", 0));
     settings.Write("[#trpg]\r\nTARO=22\r\n");
     EXPECT_EQ(1, ProfileGetInt(settings.path(), "#trpg", "TARO", 0));  // trusted within the call
-    EXPECT_TRUE(Put(settings.path(), "#trpg", "HANAKO", "3"));         // a write looks again
-    EXPECT_EQ(22, ProfileGetInt(settings.path(), "#trpg", "TARO", 0));
+    // The file changed after this call read it: its change could rest on an
+    // old value, so it is refused and the call is to be run again.
+    EXPECT_FALSE(Put(settings.path(), "#trpg", "HANAKO", "3"));
+    EXPECT_TRUE(CallConflicted());
+    EXPECT_FALSE(Put(settings.path(), "#trpg", "JIRO", "4"));  // nothing more this call
   }
+  {
+    ProfileCall again(true);
+    EXPECT_EQ(22, ProfileGetInt(settings.path(), "#trpg", "TARO", 0));
+    EXPECT_TRUE(Put(settings.path(), "#trpg", "HANAKO", "3"));
+    EXPECT_FALSE(CallConflicted());
+  }
+  EXPECT_EQ("[#trpg]\r\nTARO=22\r\nHANAKO=3\r\n", settings.Read());
   settings.Write("[#trpg]\r\nTARO=333\r\n");
   ProfileCall next;
   EXPECT_EQ(333, ProfileGetInt(settings.path(), "#trpg", "TARO", 0));
+}
+
+TEST(ProfileStore, ACallThatOnlyChangesOrReadsAnUnchangedFileNeverConflicts) {
+  TempSettings settings;
+  settings.Write("[#trpg]\r\nTARO=1\r\n");
+  {
+    ProfileCall call;
+    settings.Write("[#trpg]\r\nTARO=5\r\n");  // before this call's first access
+    EXPECT_TRUE(Put(settings.path(), "#trpg", "TARO", "6"));
+    EXPECT_FALSE(CallConflicted());
+  }
+  {
+    ProfileCall call;
+    EXPECT_EQ(6, ProfileGetInt(settings.path(), "#trpg", "TARO", 0));
+    EXPECT_TRUE(Put(settings.path(), "#trpg", "TARO", "7"));
+    EXPECT_TRUE(Put(settings.path(), "#trpg", "JIRO", "1"));
+    EXPECT_FALSE(CallConflicted());
+  }
+  EXPECT_EQ("[#trpg]\r\nTARO=7\r\nJIRO=1\r\n", settings.Read());
 }
 
 TEST(ProfileStore, DeletingTheFirstOfTwoSectionsRevealsTheSecond) {
@@ -249,9 +278,14 @@ TEST(ProfileStore, ThreadsWritingAtOnceLoseNothing) {
     threads.emplace_back([&p, t] {
       const std::string key = "T" + std::to_string(t);
       for (int i = 1; i <= 25; ++i) {
-        ProfileCall call;
-        const int before = ProfileGetInt(p, "#trpg", key.c_str(), 0);
-        Put(p, "#trpg", key.c_str(), std::to_string(before + 1).c_str());
+        // Run again while another thread's write makes the call conflict, as
+        // the entry points do.
+        for (bool again = false;; again = true) {
+          ProfileCall call(again);
+          const int before = ProfileGetInt(p, "#trpg", key.c_str(), 0);
+          Put(p, "#trpg", key.c_str(), std::to_string(before + 1).c_str());
+          if (!CallConflicted()) break;
+        }
       }
     });
   }
