@@ -23,11 +23,17 @@ ClockReading g_ticks = nullptr;
 
 // Fills the seeded words up to (not including) `count`.
 void Fill(int count) {
-  if (g_filled == 0 && count > 0) g_words[g_filled++] = g_seed;
-  for (; g_filled < count; ++g_filled) {
-    const uint32_t previous = g_words[g_filled - 1];
-    g_words[g_filled] = 1812433253u * (previous ^ (previous >> 30)) + static_cast<uint32_t>(g_filled);
+  if (g_filled >= count) return;
+  if (g_filled == 0) g_words[g_filled++] = g_seed;
+  // Each word depends on the one before: the loop runs on locals so that
+  // only that dependency, not the globals, sets its pace.
+  int i = g_filled;
+  uint32_t previous = g_words[i - 1];
+  for (; i < count; ++i) {
+    previous = 1812433253u * (previous ^ (previous >> 30)) + static_cast<uint32_t>(i);
+    g_words[i] = previous;
   }
+  g_filled = i;
 }
 
 }  // namespace

@@ -12,12 +12,27 @@
 namespace SettingsStore {
 namespace {
 
-// The library's folder, whole. Set once at load (or by a test); read by
-// every command, so it is guarded for callers on several threads.
+// The library's folder, whole, and the settings file's path in it. Set once
+// at load (or by a test); read by every command, so they are guarded for
+// callers on several threads.
 std::mutex g_directory_mutex;
 std::string& Directory() {
   static auto* directory = new std::string();
   return *directory;
+}
+std::string& FilePath() {
+  static auto* path = new std::string();
+  return *path;
+}
+void SetDirectoryLocked(std::string_view directory) {
+  Directory().assign(directory);
+  FilePath().clear();
+  if (!directory.empty()) FilePath().assign(directory).append("Mirado.ini");
+}
+// The settings path, found at the first use; called with the mutex held.
+const std::string& FilePathLocked() {
+  if (Directory().empty()) SetDirectoryLocked(mirado::platform::LoadedModuleDirectory());
+  return FilePath();
 }
 
 using mirado::platform::IsLeadByte;
@@ -53,13 +68,24 @@ int HexValue(char c) {
 // path in 260 bytes; when the real path is longer, the command's copy is its
 // cut beginning, and it stands for the whole path, never for a file of that
 // cut name.
-std::string Path(const char* path) {
-  if (path == nullptr) return {};
+// The result is the calling thread's own copy, kept for the next call so that
+// a lookup allocates nothing.
+const std::string& Path(const char* path) {
+  thread_local std::string named;
+  if (path == nullptr) {
+    named.clear();
+    return named;
+  }
   const std::size_t length = std::strlen(path);
-  if (length + 2 < kPathSize) return std::string(path, length);
-  std::string whole = SettingsFilePath();
-  if (whole.size() > length && whole.compare(0, length, path) == 0) return whole;
-  return std::string(path, length);
+  if (length + 2 >= kPathSize) {
+    std::string whole = SettingsFilePath();
+    if (whole.size() > length && whole.compare(0, length, path) == 0) {
+      named = std::move(whole);
+      return named;
+    }
+  }
+  named.assign(path, length);
+  return named;
 }
 
 }  // namespace
@@ -105,19 +131,18 @@ const char* ModuleDirectory() {
 
 void SetModuleDirectory(std::string_view directory) {
   std::lock_guard<std::mutex> lock(g_directory_mutex);
-  Directory().assign(directory);
+  SetDirectoryLocked(directory);
 }
 
 std::string SettingsFilePath() {
   std::lock_guard<std::mutex> lock(g_directory_mutex);
-  if (Directory().empty()) Directory() = mirado::platform::LoadedModuleDirectory();
-  if (Directory().empty()) return {};
-  return Directory() + "Mirado.ini";
+  return FilePathLocked();
 }
 
 void GetSettingsPath(char* destination, std::size_t size) {
   if (size == 0) return;
-  const std::string path = SettingsFilePath();
+  std::lock_guard<std::mutex> lock(g_directory_mutex);
+  const std::string& path = FilePathLocked();
   if (!path.empty()) mirado::CopyText(destination, size, path);
 }
 

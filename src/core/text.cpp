@@ -1,6 +1,7 @@
 // Foldings, conversions, bounded formatting and the small parsers.
 #include "core/text.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstdarg>
 #include <cstdio>
@@ -89,21 +90,31 @@ void CopyText(char* destination, std::size_t size, std::string_view source) {
 
 namespace {
 
-// Formats into a zeroed scratch buffer first, so the destination may be one
-// of the arguments.
+constexpr std::size_t kScratchSize = 4096;
+
+// Formats into `scratch` (at least `size` bytes), cut at size - 1 bytes; a
+// format the C library cannot apply gives the empty text. Returns the length.
+std::size_t FormatScratch(char* scratch, std::size_t size, const char* format, va_list args) {
+  const int n = std::vsnprintf(scratch, size, format, args);
+  const std::size_t length = n < 0 ? 0 : std::min(static_cast<std::size_t>(n), size - 1);
+  scratch[length] = '\0';
+  return length;
+}
+
+// Formats into a scratch buffer first, so the destination may be one of the
+// arguments; every byte of the destination after the text is zero.
 void FormatInto(char* destination, std::size_t size, const char* format, va_list args) {
   if (size == 0) return;
-  char stack[4096];
+  char stack[kScratchSize];
   std::unique_ptr<char[]> heap;
   char* scratch = stack;
   if (size > sizeof stack) {
     heap.reset(new char[size]);
     scratch = heap.get();
   }
-  std::memset(scratch, 0, size);
-  std::vsnprintf(scratch, size, format, args);
-  scratch[size - 1] = '\0';
-  std::memcpy(destination, scratch, size);
+  const std::size_t length = FormatScratch(scratch, size, format, args);
+  std::memcpy(destination, scratch, length + 1);
+  std::memset(destination + length + 1, 0, size - length - 1);  // the rest reads as zero
 }
 
 }  // namespace
@@ -120,12 +131,18 @@ void FormatToString(std::string& destination, std::size_t size, const char* form
     destination.clear();
     return;
   }
-  std::unique_ptr<char[]> buf(new char[size]);
+  char stack[kScratchSize];
+  std::unique_ptr<char[]> heap;
+  char* scratch = stack;
+  if (size > sizeof stack) {
+    heap.reset(new char[size]);
+    scratch = heap.get();
+  }
   va_list args;
   va_start(args, format);
-  FormatInto(buf.get(), size, format, args);
+  FormatScratch(scratch, size, format, args);
   va_end(args);
-  destination.assign(buf.get());
+  destination.assign(scratch);  // to the first NUL, as a C string reads
 }
 
 void FormatTextWide(char16_t* destination, std::size_t size, const char16_t* format, ...) {

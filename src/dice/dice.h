@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 
 #include "core/bot_command.h"
@@ -92,6 +93,13 @@ struct RollToken {
     value = 0;
     wide_value = 0;
     text[0] = '\0';
+  }
+  // Copies `other` up to the end of its text, not the whole buffer.
+  void CopyFrom(const RollToken& other) {
+    type = other.type;
+    value = other.value;
+    wide_value = other.wide_value;
+    std::memcpy(text, other.text, std::strlen(other.text) + 1);
   }
 
   // The number of a number token. A typed number beyond 32 bits is kept in

@@ -3,6 +3,7 @@
 // steps. The roll's whole answer stays within 1023 bytes of its own, in whole
 // lines: a repetition whose line (or the notice of its counter change) would
 // not fit is not rolled, and nothing it would have stored is stored.
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -62,16 +63,16 @@ bool ApplyRules(Dice::TokenList& list, const Dice::RuleInput& context, bool* ero
       list.Remove(i);
       slot = i - 1;
     }
-    auto result = std::make_unique<Dice::RuleResult>();
-    if (Dice::DispatchRule(*result, type, input) != 0) return false;
+    Dice::RuleResult result;
+    if (Dice::DispatchRule(result, type, input) != 0) return false;
     if (Dice::RaisesErosion(type)) *erosion = true;
     Dice::RollToken& token = list[slot];
-    token.type = result->type;
-    token.value = result->value;
+    token.type = result.type;
+    token.value = result.value;
     if (token.text[0] == '\0') {
-      mirado::CopyText(token.text, Dice::kTextSize, result->text);
+      mirado::CopyText(token.text, Dice::kTextSize, result.text);
     } else {
-      mirado::FormatText(token.text, Dice::kTextSize, "%s:%s", token.text, result->text);
+      mirado::FormatText(token.text, Dice::kTextSize, "%s:%s", token.text, result.text);
     }
     i = slot + 1;
   }
@@ -81,7 +82,7 @@ bool ApplyRules(Dice::TokenList& list, const Dice::RuleInput& context, bool* ero
 // Retypes every "R": a Double Cross roll after a number, a rating roll
 // otherwise.
 void RetypeR(Dice::TokenList& list) {
-  for (int i = 0; i < Dice::kTokenCount; ++i) {
+  for (int i = 0; i < Dice::kTokenCount && list[i].type != Dice::kEnd; ++i) {
     if (list[i].type == Dice::kRetypedR) {
       list[i].type = i > 0 && list[i - 1].type == Dice::kNumber ? Dice::kDoubleCross : Dice::kRating;
     }
@@ -151,7 +152,7 @@ int RollDice::RollOnce(const char* expression, Outcome& out) {
 
   int32_t critical[5], fumble[5];
   int32_t critical_count = 0, fumble_count = 0;
-  for (int i = 0; i < Dice::kTokenCount; ++i) {
+  for (int i = 0; i < Dice::kTokenCount && (*list)[i].type != Dice::kEnd; ++i) {
     const Dice::RollToken& t = (*list)[i];
     if (t.type == Dice::kCriticalValue && critical_count < 5) critical[critical_count++] = t.value;
     if (t.type == Dice::kFumbleValue && fumble_count < 5) fumble[fumble_count++] = t.value;
@@ -165,10 +166,22 @@ int RollDice::RollOnce(const char* expression, Outcome& out) {
   context.command = this;
   if (!ApplyRules(*list, context, &out.erosion)) return 3;
 
-  if (out.saw_keyword) mirado::FormatText(out.detail, sizeof out.detail, "%s = ", out.expression_text);
+  // "<expression> = <detail>" with a keyword, the detail alone without one,
+  // cut at the buffer's size.
+  std::size_t used = 0;
+  const auto append = [&out, &used](std::string_view piece) {
+    const std::size_t n = std::min(piece.size(), sizeof out.detail - 1 - used);
+    std::memcpy(out.detail + used, piece.data(), n);
+    used += n;
+  };
+  if (out.saw_keyword) {
+    append(out.expression_text);
+    append(" = ");
+  }
   char rendered[Dice::kTextSize];
   Dice::Render(*list, Dice::RenderMode::kDetail, rendered);
-  mirado::FormatText(out.detail, sizeof out.detail, "%s%s", out.detail, rendered);
+  append(rendered);
+  out.detail[used] = '\0';
 
   Dice::Fraction fraction;
   if (!Dice::Evaluate(*list, &fraction)) return 4;
@@ -194,7 +207,8 @@ void RollDice::WriteResult(const Outcome& out, std::string* line) {
   }
   char shown[64];
   out.exact.Write(kShownDecimals, shown, sizeof shown);
-  mirado::FormatToString(*line, kLineSize * 2, "%s = %s%s", out.detail, shown, judgement);
+  line->assign(out.detail).append(" = ").append(shown).append(judgement);
+  if (line->size() > kLineSize * 2 - 1) line->resize(kLineSize * 2 - 1);
   if (Dice::Fraction::Compare(out.exact, {72, 1}) == 0) {
     line->append(" <…くっ！>");
   } else if (Dice::Fraction::Compare(out.exact, {91, 1}) == 0) {

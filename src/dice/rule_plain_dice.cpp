@@ -9,7 +9,7 @@
 namespace Dice {
 namespace {
 
-int RollCounted(RuleResult& result, int32_t count, int32_t faces, const char* game_mode) {
+int RollCounted(RuleResult& result, int32_t count, int32_t faces, const RuleInput& input) {
   if (faces <= 0 || count > kMaxDice) return 1;
   std::string text = "[";
   uint32_t sum = 0;  // wraps at 32 bits like the rest of the arithmetic
@@ -23,7 +23,8 @@ int RollCounted(RuleResult& result, int32_t count, int32_t faces, const char* ga
     AppendInt(text, die);
   }
   AppendText(text, "]");
-  if (count == 2 && faces == 6 && std::string(game_mode) == "QS") {
+  // The game mode is read only for the one roll it can change.
+  if (count == 2 && faces == 6 && std::string_view(input.GameModeCode()) == "QS") {
     if (first == 1) AppendText(text, "<負けるな>");
     if (second == 1) AppendText(text, "<生きろ>");
   }
@@ -60,7 +61,7 @@ int RollDigits(RuleResult& result, int32_t number) {
 
 int RulePlainDice(RuleResult& result, int32_t, const RuleInput& input) {
   if (input.has_before) {
-    return RollCounted(result, input.before, input.has_after ? input.after : 6, input.GameModeCode());
+    return RollCounted(result, input.before, input.has_after ? input.after : 6, input);
   }
   if (!input.has_after) return 1;
   return RollDigits(result, input.after);

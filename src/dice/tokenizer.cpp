@@ -18,6 +18,14 @@ bool IsLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') 
 class Builder {
  public:
   explicit Builder(TokenList& list) : list_(list) {}
+  // Clears what an earlier use of the list left after the new tokens. The
+  // used tokens of a list always come first (the first end token is followed
+  // by end tokens only), so the clearing stops at the first end token.
+  ~Builder() {
+    for (int i = count_; i < kTokenCount && list_[i].type != kEnd; ++i) list_[i].Clear();
+  }
+  Builder(const Builder&) = delete;
+  Builder& operator=(const Builder&) = delete;
   // Only the first 128 tokens enter the list; later ones are dropped. A
   // number keeps its exact value; one beyond 32 bits cannot be the operand
   // of a rule keyword (the rules count and roll in 32 bits), so a keyword
@@ -63,7 +71,7 @@ void TokenList::Remove(int i) {
   // Tokens after the first end token are all end tokens: only the used part
   // of the list moves.
   int j = i;
-  for (; j + 1 < kTokenCount && tokens[j].type != kEnd; ++j) tokens[j] = tokens[j + 1];
+  for (; j + 1 < kTokenCount && tokens[j].type != kEnd; ++j) tokens[j].CopyFrom(tokens[j + 1]);
   tokens[j].Clear();
 }
 
@@ -73,7 +81,6 @@ bool CannotStartExpression(const char* word) {
 }
 
 bool Tokenize(const char* expression, TokenList& list, bool* saw_operator, bool* saw_keyword) {
-  for (RollToken& token : list.tokens) token.Clear();
   Builder out(list);
   *saw_operator = false;
   *saw_keyword = false;

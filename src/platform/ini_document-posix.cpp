@@ -57,6 +57,20 @@ std::u16string FoldProfileName(std::string_view name) {
   return folded;
 }
 
+FoldedName::FoldedName(std::string_view name) {
+  if (name.size() > kShort) {
+    long_ = FoldProfileName(name);
+    return;
+  }
+  for (const char c : name) {
+    if (static_cast<unsigned char>(c) >= 0x80) {
+      long_ = FoldProfileName(name);
+      return;
+    }
+    short_[size_++] = static_cast<char16_t>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+  }
+}
+
 std::string_view TrimProfileText(std::string_view text) {
   while (!text.empty() && IsProfileSpace(text.front())) text.remove_prefix(1);
   while (!text.empty() && IsProfileSpace(text.back())) text.remove_suffix(1);
@@ -107,7 +121,7 @@ void IniDocument::RebuildKeyIndex(IniSection& section) {
 }
 
 long IniDocument::SectionIndex(std::string_view section) const {
-  const auto it = index_.find(FoldProfileName(TrimProfileText(section)));
+  const auto it = index_.find(FoldedName(TrimProfileText(section)).view());
   return it == index_.end() ? -1 : static_cast<long>(it->second);
 }
 
@@ -119,7 +133,7 @@ const IniSection* IniDocument::FindSection(std::string_view section) const {
 const IniLine* IniDocument::Find(std::string_view section, std::string_view key) const {
   const IniSection* s = FindSection(section);
   if (s == nullptr) return nullptr;
-  const auto it = s->keys.find(FoldProfileName(TrimProfileText(key)));
+  const auto it = s->keys.find(FoldedName(TrimProfileText(key)).view());
   return it == s->keys.end() ? nullptr : &s->lines[it->second];
 }
 

@@ -22,6 +22,27 @@ namespace mirado::platform {
 
 // A section or key name as the store compares it.
 std::u16string FoldProfileName(std::string_view name);
+
+// The folded form of a name looked up once: a short ASCII name (nearly every
+// name) is folded into the object itself, so a lookup builds no string.
+class FoldedName {
+ public:
+  explicit FoldedName(std::string_view name);
+  std::u16string_view view() const { return long_.empty() ? std::u16string_view(short_, size_) : long_; }
+
+ private:
+  static constexpr std::size_t kShort = 64;
+  char16_t short_[kShort];
+  std::size_t size_ = 0;
+  std::u16string long_;
+};
+
+// Name indexes, looked up by a folded view.
+struct FoldedNameHash {
+  using is_transparent = void;
+  std::size_t operator()(std::u16string_view name) const noexcept { return std::hash<std::u16string_view>{}(name); }
+};
+using FoldedIndex = std::unordered_map<std::u16string, std::size_t, FoldedNameHash, std::equal_to<>>;
 // Removes the white space the profile functions ignore around names and values.
 std::string_view TrimProfileText(std::string_view text);
 
@@ -40,7 +61,7 @@ struct IniSection {
   // header), which no name reaches.
   std::vector<IniLine> lines;
   bool has_header = false;
-  std::unordered_map<std::u16string, std::size_t> keys;  // folded key -> first line
+  FoldedIndex keys;  // folded key -> first line
 };
 
 // What a change did to the document.
@@ -83,8 +104,8 @@ class IniDocument {
   void Reparse();
   static void RebuildKeyIndex(IniSection& section);
 
-  std::vector<IniSection> sections_;                       // sections_[0] is the preamble
-  std::unordered_map<std::u16string, std::size_t> index_;  // folded section -> first
+  std::vector<IniSection> sections_;  // sections_[0] is the preamble
+  FoldedIndex index_;                 // folded section -> first
   std::size_t bytes_ = 0;
   std::size_t keys_ = 0;
 };
