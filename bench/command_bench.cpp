@@ -27,8 +27,10 @@ namespace fs = std::filesystem;
 
 std::string g_built_plugin;
 
-// One copy of the library in a fresh folder; `large` fills its settings file
-// with 1,000 channels of ten keys each (counters and memos of ten players).
+// One copy of the library in a fresh folder. Its settings file holds the
+// channel the file cases use (#channel500: counters and memos of five
+// players); `large` adds 999 more channels like it, 10,000 keys in all, so
+// the two differ only in the size of the file.
 struct LoadedCopy {
   fs::path dir;
   std::unique_ptr<mirado::host::Plugin> plugin;
@@ -40,9 +42,9 @@ struct LoadedCopy {
     dir = made;
     const fs::path copy = dir / fs::path(g_built_plugin).filename();
     fs::copy_file(g_built_plugin, copy);
-    if (large) {
+    {
       std::ofstream ini(dir / "Mirado.ini", std::ios::binary);
-      for (int channel = 0; channel < 1000; ++channel) {
+      for (int channel = large ? 0 : 500; channel < (large ? 1000 : 501); ++channel) {
         ini << "[#channel" << channel << "]\r\n";
         for (int player = 0; player < 5; ++player) {
           ini << "PLAYER" << static_cast<char>('A' + player) << "=" << (channel * 7 + player) % 100 << "\r\n";
@@ -82,6 +84,17 @@ void Run(benchmark::State& state, MiradoEntryPoint entry, const std::string& tex
   }
 }
 
+// Each call stores a new value (two values in turn), so every call writes.
+void RunWrites(benchmark::State& state, MiradoEntryPoint entry, const char* channel) {
+  char output[4096];
+  bool odd = false;
+  for (auto _ : state) {
+    output[0] = '\0';
+    entry("taro", "", "", "", channel, (odd = !odd) ? "#SET 5" : "#SET 6", output);
+    benchmark::DoNotOptimize(output);
+  }
+}
+
 // "今日はよろしくお願いします" and "性格表" (the personality table) in code page 932.
 const std::string kChat =
     "\x8D\xA1\x93\xFA\x82\xCD\x82\xE6\x82\xEB\x82\xB5\x82\xAD\x82\xA8\x8A\xE8\x82\xA2\x82\xB5\x82\xDC\x82\xB7";
@@ -112,10 +125,11 @@ void BM_AliasPhrase(benchmark::State& s) { Run(s, Small().plugin->RawAlias(), kP
 void BM_WorstRollLine(benchmark::State& s) { Run(s, Small().plugin->RawCommand(), WorstRollLine()); }
 void BM_WorstSuffixLine(benchmark::State& s) { Run(s, Small().plugin->RawCommand(), WorstSuffixLine()); }
 // The same reads and writes on a small file and on the large one.
-void BM_GetListSmall(benchmark::State& s) { Run(s, Small().plugin->RawCommand(), "#GET LIST"); }
+void BM_GetListSmall(benchmark::State& s) { Run(s, Small().plugin->RawCommand(), "#GET LIST", "#channel500"); }
 void BM_GetListLarge(benchmark::State& s) { Run(s, Large().plugin->RawCommand(), "#GET LIST", "#channel500"); }
-void BM_SetSmall(benchmark::State& s) { Run(s, Small().plugin->RawCommand(), "#SET 5"); }
-void BM_SetLarge(benchmark::State& s) { Run(s, Large().plugin->RawCommand(), "#SET 5", "#channel500"); }
+void BM_SetSmall(benchmark::State& s) { RunWrites(s, Small().plugin->RawCommand(), "#channel500"); }
+void BM_SetLarge(benchmark::State& s) { RunWrites(s, Large().plugin->RawCommand(), "#channel500"); }
+void BM_RollSmallFile(benchmark::State& s) { Run(s, Small().plugin->RawCommand(), "#2D6+3", "#channel500"); }
 void BM_RollLarge(benchmark::State& s) { Run(s, Large().plugin->RawCommand(), "#2D6+3", "#channel500"); }
 
 }  // namespace
@@ -135,6 +149,7 @@ BENCHMARK(BM_GetListSmall);
 BENCHMARK(BM_GetListLarge);
 BENCHMARK(BM_SetSmall)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_SetLarge)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_RollSmallFile);
 BENCHMARK(BM_RollLarge);
 
 int main(int argc, char** argv) {

@@ -74,6 +74,32 @@ TEST_F(AbiTest, SettingsFileLivesBesideTheLibrary) {
   EXPECT_NE(std::string::npos, content.find("[#trpg]\r\nTARO=")) << content;
 }
 
+// Every call sees the file as it is: the name and game mode a roll shows
+// follow hand edits made between calls, and the game mode of each channel
+// and the name of each player stay their own.
+TEST_F(AbiTest, RollsFollowHandEditsOfNameAndGameMode) {
+  const auto edit = [this](const std::string& content) {
+    std::ofstream(dir_ / "Mirado.ini", std::ios::binary | std::ios::trunc) << content;
+  };
+  const auto name_of = [this](const char* nick, const char* channel) {
+    const auto lines = plugin_->Command(nick, channel, "#1+1");
+    if (lines.size() != 1) return std::string("?");
+    const std::size_t colon = lines[0].find(" :"), arrow = lines[0].find(" -> ");
+    return lines[0].substr(colon + 2, arrow - colon - 2);
+  };
+  EXPECT_EQ("taro", name_of("taro", "#trpg"));
+  edit("[CharactersName]\r\nTARO=Alice\r\n");
+  EXPECT_EQ("Alice", name_of("taro", "#trpg"));
+  EXPECT_EQ("hanako", name_of("hanako", "#trpg"));
+  edit("[CharactersName]\r\nTARO=Bob\r\nHANAKO=Carol\r\n[GameMode]\r\n#ninja=NJSLYR\r\n");
+  EXPECT_EQ("Bob", name_of("taro", "#trpg"));
+  EXPECT_EQ("Carol", name_of("hanako", "#trpg"));
+  EXPECT_EQ("Carol\x81\x81\x83\x54\x83\x93", name_of("hanako", "#ninja"));  // "＝サン" in that mode
+  EXPECT_EQ("Carol", name_of("hanako", "#trpg"));
+  edit("");
+  EXPECT_EQ("hanako", name_of("hanako", "#ninja"));
+}
+
 TEST_F(AbiTest, AliasRewritesPhrasesAndPartLeaves) {
   ASSERT_TRUE(plugin_->HasAlias());
   ASSERT_TRUE(plugin_->HasPart());

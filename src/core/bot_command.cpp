@@ -2,6 +2,8 @@
 
 #include <cstdarg>
 #include <cstdio>
+#include <cstring>
+#include <string>
 
 #include "core/settings_store.h"
 #include "core/text.h"
@@ -23,9 +25,45 @@ void BotCommandAbstract::Init(char* output, const char* channel, const char* nic
   context_loaded_ = false;
 }
 
+namespace {
+
+// The context worked out by the last command on this thread: the display
+// name and game mode depend only on the nick, the reply target and the
+// settings file, so while the file's version is the same, the next command
+// for the same nick and target takes them from here instead of the file.
+struct KeptContext {
+  uint64_t version = 0;  // 0: nothing kept
+  std::string nick, target;
+  char display_name[kShortSize] = {};
+  char mode_code[kShortSize] = {};
+  char mode_name[kShortSize] = {};
+};
+thread_local KeptContext t_kept;
+
+}  // namespace
+
 void BotCommandAbstract::LoadContext() {
   if (context_loaded_) return;
   context_loaded_ = true;
+  const char* const nick = Nick != nullptr ? Nick : "";
+  const char* const target = ReplyTarget != nullptr ? ReplyTarget : "";
+  const uint64_t version = SettingsStore::Version(SettingsPath);
+  if (version != 0 && version == t_kept.version && t_kept.nick == nick && t_kept.target == target) {
+    std::memcpy(DisplayName, t_kept.display_name, sizeof DisplayName);
+    std::memcpy(GameModeCode, t_kept.mode_code, sizeof GameModeCode);
+    std::memcpy(GameModeName, t_kept.mode_name, sizeof GameModeName);
+    return;
+  }
+  ReadContext();
+  t_kept.version = version;
+  t_kept.nick = nick;
+  t_kept.target = target;
+  std::memcpy(t_kept.display_name, DisplayName, sizeof DisplayName);
+  std::memcpy(t_kept.mode_code, GameModeCode, sizeof GameModeCode);
+  std::memcpy(t_kept.mode_name, GameModeName, sizeof GameModeName);
+}
+
+void BotCommandAbstract::ReadContext() {
   SettingsStore::LoadGameMode(ReplyTarget != nullptr ? ReplyTarget : "", GameModeName, sizeof GameModeName,
                               GameModeCode, sizeof GameModeCode);
   char name[kShortSize];

@@ -72,6 +72,7 @@ class BotCommandAbstract {
 
  private:
   void LoadContext();
+  void ReadContext();  // from the settings file
   bool context_loaded_ = false;
 };
 

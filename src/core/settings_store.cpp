@@ -245,6 +245,8 @@ const char* WriteFailureMessage() {
                                                                                                  : kSaveFailedMessage;
 }
 
+uint64_t Version(const char* path) { return mirado::platform::ProfileVersion(Path(path)); }
+
 std::string ReadString(const char* path, std::string_view section, std::string_view key, std::string_view def,
                        std::size_t size) {
   return mirado::platform::ProfileGetString(Path(path), EscapeName(section, true), EscapeName(key, false), def, size);

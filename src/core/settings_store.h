@@ -70,6 +70,9 @@ inline constexpr const char* kSettingsFullMessage =
 const char* WriteFailureMessage();
 
 // ---- Escaped access to the file at `path` -----------------------------------
+// The version of the file the store holds: while it stays the same, values
+// worked out from the file still hold. 0: no version is kept.
+uint64_t Version(const char* path);
 std::string ReadString(const char* path, std::string_view section, std::string_view key, std::string_view def,
                        std::size_t size = kNameSize);
 int32_t ReadInt(const char* path, std::string_view section, std::string_view key, int32_t def);

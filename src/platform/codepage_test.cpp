@@ -26,7 +26,8 @@ std::vector<std::vector<std::string>> Rows(const std::string& name) {
 
 std::string Bytes(const std::string& hex) {
   std::string out;
-  for (std::size_t i = 0; i + 1 < hex.size(); i += 2) out += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+  for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
+    out += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
   return out;
 }
 
@@ -58,8 +59,9 @@ TEST(Codepage, EncodesEveryMappedUnitAsWindowsDoes) {
 }
 
 TEST(Codepage, LenientCasesNeverFail) {
-  EXPECT_EQ(u"\u30FB", Cp932ToUtf16("\x81"));               // lone lead byte at the end
-  EXPECT_EQ(u"\u30FBA", Cp932ToUtf16("\x81\x20" "A"));     // a pair that cannot be, consumed whole
+  EXPECT_EQ(u"\u30FB", Cp932ToUtf16("\x81"));  // lone lead byte at the end
+  EXPECT_EQ(u"\u30FBA", Cp932ToUtf16("\x81\x20"
+                                     "A"));  // a pair that cannot be, consumed whole
   EXPECT_EQ(u"\u0080\uF8F0\uF8F1", Cp932ToUtf16("\x80\xA0\xFD"));
   EXPECT_EQ(u"\\~\uFF71", Cp932ToUtf16("\x5C\x7E\xB1"));
   EXPECT_EQ(u"\uFF5E\u2460\u2170\uE000", Cp932ToUtf16("\x81\x60\x87\x40\xFA\x40\xF0\x40"));

@@ -25,7 +25,8 @@ std::vector<Row> Rows(const std::string& name) {
     words >> input;
     Row row;
     std::istringstream parts(input);
-    for (std::string part; std::getline(parts, part, '+');) row.in += static_cast<char16_t>(std::stoi(part, nullptr, 16));
+    for (std::string part; std::getline(parts, part, '+');)
+      row.in += static_cast<char16_t>(std::stoi(part, nullptr, 16));
     while (words >> unit) row.out += static_cast<char16_t>(std::stoi(unit, nullptr, 16));
     rows.push_back(row);
   }

@@ -86,6 +86,13 @@ class ProfileCall {
   ProfileCall& operator=(const ProfileCall&) = delete;
 };
 
+// A number that names the version of the file `path` that the store holds:
+// it changes whenever the store reads the file anew or changes it, so what a
+// caller worked out from the file's values may be kept while the number stays
+// the same. Looks at the file as any read does (once per call). 0 when the
+// store keeps no version (Windows reads the file on every access).
+uint64_t ProfileVersion(const std::string& path);
+
 // Reads `key` of `section` into at most `size` - 1 bytes; `def` (its trailing
 // spaces removed) when missing.
 std::string ProfileGetString(const std::string& path, std::string_view section, std::string_view key,

@@ -64,6 +64,7 @@ struct PathState {
   std::optional<IniDocument> doc;  // empty: not read yet, or to be read again
   bool readable = false;           // false: the file exists but cannot be read
   uint64_t trusted_call = 0;       // the call that last checked the file
+  uint64_t version = 0;            // changes with every new or changed doc
   int lock_fd = -1;                // open lock file, or -1
   unsigned lock_epoch = 0;         // g_fork_epoch when it was opened
   int lock_holders = 0;            // calls (or one write) holding the lock
@@ -89,6 +90,7 @@ std::unordered_map<std::string, PathState>& States() {
 }
 
 std::atomic<uint64_t> g_next_call{1};
+uint64_t g_next_version = 1;  // guarded by g_mutex; unique across files
 struct CallState {
   uint64_t id = 0;                  // 0: not inside a call
   bool lock_first = false;          // lock each file at the first access
@@ -117,21 +119,27 @@ bool ReadAll(int fd, std::string* out) {
 
 // Brings the state up to date with the file: one stat when nothing changed.
 void Refresh(const std::string& path, PathState& state) {
+  const auto renew = [&state] { state.version = g_next_version++; };
   struct stat st {};
   if (::stat(path.c_str(), &st) != 0) {
     if (errno == ENOENT || errno == ENOTDIR) {
-      if (!state.doc || state.stamp.exists || !state.readable) state.doc.emplace();
+      if (!state.doc || state.stamp.exists || !state.readable) {
+        state.doc.emplace();
+        renew();
+      }
       state.stamp = FileStamp{};
       state.readable = true;
     } else {
       state.doc.emplace();
       state.stamp = FileStamp{};
       state.readable = false;
+      renew();
     }
     return;
   }
   if (state.doc && state.readable && StampOf(st) == state.stamp) return;
   // Read through one descriptor, so the stamp kept belongs to the bytes read.
+  renew();
   state.doc.emplace();
   state.stamp = FileStamp{};
   state.readable = false;
@@ -308,6 +316,7 @@ bool Change(const std::string& path, Edit edit) {
     } else if (result == IniEdit::kUnchanged) {
       ok = true;
     } else {
+      state.version = g_next_version++;
       if (locked) RemoveStaleTemporaries(path);
       ok = WriteFileSafely(path, state.doc->Serialize(), &state.stamp);
       // A failed write leaves the kept copy ahead of the file: read it again.
@@ -344,6 +353,12 @@ std::optional<std::string> Lookup(const std::string& path, std::string_view sect
 }  // namespace
 
 ProfileWriteError ProfileLastWriteError() { return t_last_error; }
+
+uint64_t ProfileVersion(const std::string& path) {
+  if (path.empty()) return 0;
+  std::lock_guard<std::mutex> guard(g_mutex);
+  return Access(path).version;
+}
 
 void BeginCall(bool lock_first) {
   EndCall();

@@ -45,6 +45,8 @@ void BeginCall(bool) {}
 void EndCall() {}
 bool CallConflicted() { return false; }
 
+uint64_t ProfileVersion(const std::string&) { return 0; }
+
 std::string ProfileGetString(const std::string& path, std::string_view section, std::string_view key,
                              std::string_view def, std::size_t size) {
   if (size == 0) return {};
