@@ -278,17 +278,17 @@ int RollDice::Roll() {
 
   std::string destination;
   for (int repetition = 0; repetition < repeatCount; ++repetition) {
-    auto out = std::make_unique<Outcome>();
-    if (const int code = RollOnce(expression, *out); code != 0) return code;
+    Outcome out;
+    if (const int code = RollOnce(expression, out); code != 0) return code;
     // The counter (or erosion) channel, once chosen, holds for every
     // repetition; a closed roll is checked before anything is stored, so a
     // refused one changes nothing.
-    if ((counterMode || out->erosion) && channel.empty()) channel = ReplyTarget;
+    if ((counterMode || out.erosion) && channel.empty()) channel = ReplyTarget;
     if (closedMode && repetition == 0 && !CheckClosedDestination(&destination, channel)) return 5;
 
     std::string line, note, second_line, stored;
-    WriteResult(*out, &line);
-    if ((counterMode || out->erosion) && !ApplyCounter(*out, channel, set_mode, &note, &second_line, &stored)) {
+    WriteResult(out, &line);
+    if ((counterMode || out.erosion) && !ApplyCounter(out, channel, set_mode, &note, &second_line, &stored)) {
       // The counter would leave its range: the roll is shown, the counter
       // stays as it was, and the player is told why.
       Say("%s", line.c_str());
@@ -304,7 +304,7 @@ int RollDice::Roll() {
                                destination.c_str(), Name(), ReplyTarget);
       } else {
         mirado::FormatToString(announcement, kReplyBufferSize, "NOTICE %s :%s -> クローズダイス %s を振りました。[%s]",
-                               destination.c_str(), Name(), out->expression_text, ReplyTarget);
+                               destination.c_str(), Name(), out.expression_text, ReplyTarget);
       }
     }
     // Every line of this repetition fits, or the repetition is not done.
@@ -316,7 +316,7 @@ int RollDice::Roll() {
     const bool lone_line = repetition == 0 && second_line.empty() && !closedMode && stored.empty();
     if (lone_line) {
       Reply.NoticeCut(ReplyTarget, Name(), line);
-      if (!out->saw_keyword) break;
+      if (!out.saw_keyword) break;
       continue;
     }
     if (!Reply.Fits(size)) break;
@@ -329,7 +329,7 @@ int RollDice::Roll() {
     Say("%s", (line + note).c_str());
     if (!second_line.empty()) SayTo(second_target, "%s", second_line.c_str());
     if (closedMode) Reply.Prepend(announcement);
-    if (!out->saw_keyword) break;
+    if (!out.saw_keyword) break;
   }
   return 0;
 }

@@ -11,8 +11,12 @@
 namespace BotCommand {
 
 int SplitLine(const char* text, char* word, char* rest, ParamArea& params) {
+  // The line and one space after it, cut at the buffer's size.
   char work[kLineSize];
-  mirado::FormatText(work, sizeof work, "%s ", text);
+  std::size_t copied = strnlen(text, sizeof work - 1);
+  std::memcpy(work, text, copied);
+  if (copied < sizeof work - 1) work[copied++] = ' ';
+  work[copied] = '\0';
   mirado::FoldSpaces(work);
   const std::size_t length = std::strlen(work);
   std::size_t pos = 0;
