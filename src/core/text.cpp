@@ -90,7 +90,23 @@ void CopyText(char* destination, std::size_t size, std::string_view source) {
 
 namespace {
 
-constexpr std::size_t kScratchSize = 4096;
+// A formatting buffer of `size` bytes: on the stack when it is small enough
+// (every size the commands use), else on the heap.
+class Scratch {
+ public:
+  explicit Scratch(std::size_t size) {
+    if (size > sizeof stack_) {
+      heap_.reset(new char[size]);
+      data_ = heap_.get();
+    }
+  }
+  char* data() { return data_; }
+
+ private:
+  char stack_[4096];
+  std::unique_ptr<char[]> heap_;
+  char* data_ = stack_;
+};
 
 // Formats into `scratch` (at least `size` bytes), cut at size - 1 bytes; a
 // format the C library cannot apply gives the empty text. Returns the length.
@@ -105,15 +121,9 @@ std::size_t FormatScratch(char* scratch, std::size_t size, const char* format, v
 // arguments; every byte of the destination after the text is zero.
 void FormatInto(char* destination, std::size_t size, const char* format, va_list args) {
   if (size == 0) return;
-  char stack[kScratchSize];
-  std::unique_ptr<char[]> heap;
-  char* scratch = stack;
-  if (size > sizeof stack) {
-    heap.reset(new char[size]);
-    scratch = heap.get();
-  }
-  const std::size_t length = FormatScratch(scratch, size, format, args);
-  std::memcpy(destination, scratch, length + 1);
+  Scratch scratch(size);
+  const std::size_t length = FormatScratch(scratch.data(), size, format, args);
+  std::memcpy(destination, scratch.data(), length + 1);
   std::memset(destination + length + 1, 0, size - length - 1);  // the rest reads as zero
 }
 
@@ -131,18 +141,12 @@ void FormatToString(std::string& destination, std::size_t size, const char* form
     destination.clear();
     return;
   }
-  char stack[kScratchSize];
-  std::unique_ptr<char[]> heap;
-  char* scratch = stack;
-  if (size > sizeof stack) {
-    heap.reset(new char[size]);
-    scratch = heap.get();
-  }
+  Scratch scratch(size);
   va_list args;
   va_start(args, format);
-  FormatScratch(scratch, size, format, args);
+  FormatScratch(scratch.data(), size, format, args);
   va_end(args);
-  destination.assign(scratch);  // to the first NUL, as a C string reads
+  destination.assign(scratch.data());  // to the first NUL, as a C string reads
 }
 
 void FormatTextWide(char16_t* destination, std::size_t size, const char16_t* format, ...) {
