@@ -29,11 +29,15 @@ void CheckLine(std::string_view line) {
   Require(line.find_first_of(std::string_view("\r\n", 2)) == std::string_view::npos,
           "a CR or LF inside an answer line");
   if (line.empty()) return;
-  if (line.substr(0, 7) == "NOTICE ") {
+  // IRC commands are case-insensitive, and the help answer writes its
+  // command in lower case; the IRC host reads both.
+  std::string command(line.substr(0, 7));
+  for (char& c : command) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 'a' + 'A' : c);
+  if (command == "NOTICE ") {
     // The target is the nick or channel the host passed, as it is (CR and
     // LF turned into spaces); the text follows as a trailing parameter.
     Require(line.find(" :", 7) != std::string_view::npos, "a NOTICE without text");
-  } else if (line.substr(0, 5) != "PART ") {
+  } else if (command.substr(0, 5) != "PART ") {
     Fail("an answer line that is neither NOTICE nor PART");
   }
 }
