@@ -116,34 +116,41 @@ bool Apply(int32_t op, const Fraction& l, const Fraction& r, Fraction* out) {
   }
 }
 
+// One entry of the evaluation stack, left unset until it is pushed: setting
+// all 128 entries on every roll cost more than evaluating most expressions.
+union StackEntry {
+  StackEntry() {}
+  Fraction value;
+};
+
 }  // namespace
 
 bool Evaluate(const TokenList& list, Fraction* result) {
   const RollToken* postfix[kStackSize + kTokenCount];
   const int n = ToPostfix(list, postfix);
   // Every entry comes from a number token, so the list's size bounds it.
-  Fraction stack[kTokenCount];
+  StackEntry stack[kTokenCount];
   int depth = 0;
   for (int i = 0; i < n; ++i) {
     const int32_t type = postfix[i]->type;
     if (type == kNumber) {
       if (depth >= kTokenCount) return false;
-      stack[depth++] = {postfix[i]->Number(), 1};
+      stack[depth++].value = {postfix[i]->Number(), 1};
     } else if (type == kNegate) {
       if (depth < 1) return false;
-      stack[depth - 1].numerator = -stack[depth - 1].numerator;
+      stack[depth - 1].value.numerator = -stack[depth - 1].value.numerator;
     } else if (IsOperator(type)) {
       if (depth < 2) return false;
-      const Fraction right = stack[--depth];
-      const Fraction left = stack[--depth];
-      if (!Apply(type, left, right, &stack[depth])) return false;
+      const Fraction right = stack[--depth].value;
+      const Fraction left = stack[--depth].value;
+      if (!Apply(type, left, right, &stack[depth].value)) return false;
       ++depth;
     } else {
       return false;
     }
   }
   if (depth == 0) return false;
-  *result = stack[depth - 1];
+  *result = stack[depth - 1].value;
   return true;
 }
 

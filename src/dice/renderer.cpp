@@ -1,7 +1,9 @@
 // Writes a token list back as text: the echoed expression, or the dice detail.
-#include <string>
+#include <algorithm>
+#include <charconv>
+#include <cstring>
+#include <string_view>
 
-#include "core/text.h"
 #include "dice/dice.h"
 
 namespace Dice {
@@ -23,12 +25,38 @@ const char* OperatorForm(int32_t type) {
   }
 }
 
-void AppendValues(std::string& out, const TokenList& list, int32_t type, char mark) {
+// Text written into a buffer of kTextSize bytes; what does not fit is cut.
+class BoundedText {
+ public:
+  explicit BoundedText(char* out) : out_(out) { out_[0] = '\0'; }
+  ~BoundedText() { out_[used_] = '\0'; }
+  BoundedText(const BoundedText&) = delete;
+  BoundedText& operator=(const BoundedText&) = delete;
+
+  void Add(std::string_view piece) {
+    const std::size_t n = std::min(piece.size(), kTextSize - 1 - used_);
+    std::memcpy(out_ + used_, piece.data(), n);
+    used_ += n;
+  }
+  void Add(int64_t number) {
+    char digits[24];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    Add(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+  }
+  bool Full() const { return used_ >= kTextSize - 1; }
+
+ private:
+  char* out_;
+  std::size_t used_ = 0;
+};
+
+void AppendValues(BoundedText& out, const TokenList& list, int32_t type, char mark) {
   bool first = true;
   for (int i = 0; i < kTokenCount && list[i].type != kEnd; ++i) {
     if (list[i].type != type) continue;
-    out += first ? mark : ',';
-    out += std::to_string(list[i].value);
+    const char separator = first ? mark : ',';
+    out.Add(std::string_view(&separator, 1));
+    out.Add(static_cast<int64_t>(list[i].value));
     first = false;
   }
 }
@@ -36,16 +64,16 @@ void AppendValues(std::string& out, const TokenList& list, int32_t type, char ma
 }  // namespace
 
 void Render(const TokenList& list, RenderMode mode, char* out) {
-  std::string text;
-  for (int i = 0; i < kTokenCount && list[i].type != kEnd && text.size() < kTextSize; ++i) {
+  BoundedText text(out);
+  for (int i = 0; i < kTokenCount && list[i].type != kEnd && !text.Full(); ++i) {
     const RollToken& token = list[i];
     if (token.type == kCriticalValue || token.type == kFumbleValue) continue;
     if (mode == RenderMode::kDetail && token.text[0] != '\0') {
-      text += token.text;
+      text.Add(token.text);
     } else if (token.type == kNumber) {
-      text += std::to_string(token.Number());
+      text.Add(token.Number());
     } else if (const char* form = token.type >= kFirstKeyword ? WrittenForm(token.type) : OperatorForm(token.type)) {
-      text += form;
+      text.Add(form);
     } else {
       break;
     }
@@ -54,7 +82,6 @@ void Render(const TokenList& list, RenderMode mode, char* out) {
     AppendValues(text, list, kCriticalValue, '@');
     AppendValues(text, list, kFumbleValue, '#');
   }
-  mirado::CopyText(out, kTextSize, text);
 }
 
 }  // namespace Dice
