@@ -2,6 +2,7 @@
 #include "core/text.h"
 
 #include <algorithm>
+#include <charconv>
 #include <climits>
 #include <cstdarg>
 #include <cstdio>
@@ -128,6 +129,19 @@ void FormatInto(char* destination, std::size_t size, const char* format, va_list
 }
 
 }  // namespace
+
+void BoundedText::Add(std::string_view piece) {
+  const std::size_t n = std::min(piece.size(), size_ - 1 - used_);
+  std::memcpy(out_ + used_, piece.data(), n);
+  used_ += n;
+  out_[used_] = '\0';
+}
+
+void BoundedText::Add(int64_t number) {
+  char digits[24];
+  const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+  Add(std::string_view(digits, static_cast<std::size_t>(end - digits)));
+}
 
 void FormatText(char* destination, std::size_t size, const char* format, ...) {
   va_list args;

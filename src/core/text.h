@@ -60,6 +60,25 @@ void FormatToString(std::string& destination, std::size_t size, const char* form
 // Copies at most size - 1 bytes of `source` and a terminator.
 void CopyText(char* destination, std::size_t size, std::string_view source);
 
+// Pieces written one after another into a buffer of `size` bytes (at least
+// 1): what does not fit is cut byte-wise, as CopyText cuts, and the text is
+// always terminated.
+class BoundedText {
+ public:
+  BoundedText(char* out, std::size_t size) : out_(out), size_(size) { out_[0] = '\0'; }
+  BoundedText(const BoundedText&) = delete;
+  BoundedText& operator=(const BoundedText&) = delete;
+
+  void Add(std::string_view piece);
+  void Add(int64_t number);  // in decimal
+  bool Full() const { return used_ + 1 >= size_; }
+
+ private:
+  char* out_;
+  std::size_t size_;
+  std::size_t used_ = 0;
+};
+
 // Replaces every occurrence of `search`, left to right; inserted text is never
 // searched again. An empty `search` leaves the text as it is.
 std::u16string ReplaceAll(std::u16string text, std::u16string_view search, std::u16string_view replacement);

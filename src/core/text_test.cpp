@@ -90,6 +90,25 @@ TEST(Folding, HalfWidthSpacesAndOperators) {
   EXPECT_STREQ("a b  c", spaces);
 }
 
+TEST(Formatting, BoundedTextCutsItsPiecesAtTheBufferSize) {
+  char buf[8];
+  BoundedText text(buf, sizeof buf);
+  EXPECT_STREQ("", buf);  // terminated before anything is added
+  text.Add("2D6");
+  text.Add(" = ");
+  EXPECT_STREQ("2D6 = ", buf);
+  EXPECT_FALSE(text.Full());
+  text.Add(int64_t{-1234});  // one byte of room is left: "-"
+  EXPECT_STREQ("2D6 = -", buf);
+  EXPECT_TRUE(text.Full());
+  text.Add("more");
+  EXPECT_STREQ("2D6 = -", buf);
+  char wide[32];
+  BoundedText number(wide, sizeof wide);
+  number.Add(int64_t{-9223372036854775807LL - 1});
+  EXPECT_STREQ("-9223372036854775808", wide);
+}
+
 TEST(Formatting, CutsAtTheSizeAndMayReadItsDestination) {
   char buf[8];
   FormatText(buf, sizeof buf, "%s", "abcdefghijklmnopqrst");

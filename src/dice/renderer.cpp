@@ -1,9 +1,7 @@
 // Writes a token list back as text: the echoed expression, or the dice detail.
-#include <algorithm>
-#include <charconv>
-#include <cstring>
 #include <string_view>
 
+#include "core/text.h"
 #include "dice/dice.h"
 
 namespace Dice {
@@ -25,32 +23,7 @@ const char* OperatorForm(int32_t type) {
   }
 }
 
-// Text written into a buffer of kTextSize bytes; what does not fit is cut.
-class BoundedText {
- public:
-  explicit BoundedText(char* out) : out_(out) { out_[0] = '\0'; }
-  ~BoundedText() { out_[used_] = '\0'; }
-  BoundedText(const BoundedText&) = delete;
-  BoundedText& operator=(const BoundedText&) = delete;
-
-  void Add(std::string_view piece) {
-    const std::size_t n = std::min(piece.size(), kTextSize - 1 - used_);
-    std::memcpy(out_ + used_, piece.data(), n);
-    used_ += n;
-  }
-  void Add(int64_t number) {
-    char digits[24];
-    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
-    Add(std::string_view(digits, static_cast<std::size_t>(end - digits)));
-  }
-  bool Full() const { return used_ >= kTextSize - 1; }
-
- private:
-  char* out_;
-  std::size_t used_ = 0;
-};
-
-void AppendValues(BoundedText& out, const TokenList& list, int32_t type, char mark) {
+void AppendValues(mirado::BoundedText& out, const TokenList& list, int32_t type, char mark) {
   bool first = true;
   for (int i = 0; i < kTokenCount && list[i].type != kEnd; ++i) {
     if (list[i].type != type) continue;
@@ -64,7 +37,7 @@ void AppendValues(BoundedText& out, const TokenList& list, int32_t type, char ma
 }  // namespace
 
 void Render(const TokenList& list, RenderMode mode, char* out) {
-  BoundedText text(out);
+  mirado::BoundedText text(out, kTextSize);
   for (int i = 0; i < kTokenCount && list[i].type != kEnd && !text.Full(); ++i) {
     const RollToken& token = list[i];
     if (token.type == kCriticalValue || token.type == kFumbleValue) continue;

@@ -3,7 +3,6 @@
 // steps. The roll's whole answer stays within 1023 bytes of its own, in whole
 // lines: a repetition whose line (or the notice of its counter change) would
 // not fit is not rolled, and nothing it would have stored is stored.
-#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -168,20 +167,14 @@ int RollDice::RollOnce(const char* expression, Outcome& out) {
 
   // "<expression> = <detail>" with a keyword, the detail alone without one,
   // cut at the buffer's size.
-  std::size_t used = 0;
-  const auto append = [&out, &used](std::string_view piece) {
-    const std::size_t n = std::min(piece.size(), sizeof out.detail - 1 - used);
-    std::memcpy(out.detail + used, piece.data(), n);
-    used += n;
-  };
+  mirado::BoundedText detail(out.detail, sizeof out.detail);
   if (out.saw_keyword) {
-    append(out.expression_text);
-    append(" = ");
+    detail.Add(out.expression_text);
+    detail.Add(" = ");
   }
   char rendered[Dice::kTextSize];
   Dice::Render(*list, Dice::RenderMode::kDetail, rendered);
-  append(rendered);
-  out.detail[used] = '\0';
+  detail.Add(rendered);
 
   Dice::Fraction fraction;
   if (!Dice::Evaluate(*list, &fraction)) return 4;
