@@ -23,9 +23,13 @@ else()
   set(MIRADO_TEST_ENVIRONMENT)
 endif()
 
+# What the tests share: a settings folder of their own, a pinned random
+# source and calls of the entry points, linked with the whole plug-in.
 add_library(mirado_test_support STATIC tests/support/test_support.cpp)
 target_include_directories(mirado_test_support PUBLIC tests)
-target_link_libraries(mirado_test_support PUBLIC mirado_core gtest)
+target_link_libraries(mirado_test_support PUBLIC mirado_plugin gtest
+  PRIVATE mirado_codepage)
+mirado_compile_like_plugin(mirado_test_support)
 
 # mirado_add_test(NAME SOURCES... [ARGS args...]): one test program, labelled
 # "unit" (the slow end-to-end tests are labelled "e2e": ctest -LE e2e skips them).
@@ -33,6 +37,7 @@ function(mirado_add_test name)
   cmake_parse_arguments(T "" "" "SOURCES;ARGS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE mirado_test_support)
+  mirado_compile_like_plugin(${name})
   if(WIN32)
     target_link_options(${name} PRIVATE ${MIRADO_STATIC_RUNTIME})
   endif()
@@ -40,15 +45,34 @@ function(mirado_add_test name)
   set_tests_properties(${name} PROPERTIES ENVIRONMENT "${MIRADO_TEST_ENVIRONMENT}" TIMEOUT 300 LABELS unit)
 endfunction()
 
-foreach(subsystem IN LISTS MIRADO_SUBSYSTEMS)
-  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${subsystem}/*_test.cpp)
+# The unit tests of each layer sit beside its code and see its own files.
+foreach(folder IN LISTS MIRADO_LAYER_FOLDERS)
+  file(GLOB tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/src/${folder}/*_test.cpp)
   list(FILTER tests EXCLUDE REGEX "-${MIRADO_OTHER_OS}_test\\.cpp$")
   if(tests)
-    mirado_add_test(${subsystem}_tests SOURCES ${tests}
+    mirado_add_test(${folder}_tests SOURCES ${tests}
       ARGS --data=${CMAKE_SOURCE_DIR}/src/platform/testdata
       --rating-table=${CMAKE_SOURCE_DIR}/src/dice/data/rating-table.txt)
+    target_include_directories(${folder}_tests PRIVATE ${MIRADO_LAYER_LINKS}/own/${folder}
+                               ${MIRADO_GENERATED_DIR}/${folder})
+    get_property(private_uses GLOBAL PROPERTY MIRADO_PRIVATE_USES_${folder})
+    target_link_libraries(${folder}_tests PRIVATE mirado_${folder} ${private_uses})
+    if(MIRADO_GENERATED_${folder})
+      add_dependencies(${folder}_tests mirado_generated)
+    endif()
   endif()
 endforeach()
+
+# What every host shares (host/common), tested without a plug-in.
+file(GLOB host_common_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/host/common/*_test.cpp)
+add_executable(host_common_tests ${host_common_tests})
+target_link_libraries(host_common_tests PRIVATE mirado_host gtest gtest_main)
+target_compile_options(host_common_tests PRIVATE ${MIRADO_WARNINGS})
+if(WIN32)
+  target_link_options(host_common_tests PRIVATE ${MIRADO_STATIC_RUNTIME})
+endif()
+add_test(NAME host_common_tests COMMAND host_common_tests)
+set_tests_properties(host_common_tests PROPERTIES ENVIRONMENT "${MIRADO_TEST_ENVIRONMENT}" TIMEOUT 120 LABELS unit)
 
 # Session transcripts: the shared behaviour corpus of both builds.
 mirado_add_test(transcript_tests SOURCES tests/transcript_test.cpp
@@ -82,8 +106,28 @@ if(NOT WIN32)
   set_tests_properties(chat_line_system_calls PROPERTIES LABELS unit SKIP_RETURN_CODE 77)
 endif()
 
-# Every include points down the layers.
+# Every include points down the layers: the checker of what the build cannot
+# see, its own test with planted violations, and probes that show the build
+# refuses an upward include, a sideways one and a host reaching past mirado.h.
 add_test(NAME include_layers COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/check_layers.py ${CMAKE_SOURCE_DIR})
+add_test(NAME include_layers_checker COMMAND ${Python3_EXECUTABLE} ${CMAKE_SOURCE_DIR}/tests/check_layers_test.py)
+set_tests_properties(include_layers_checker PROPERTIES LABELS unit)
+# mirado_layer_probe(NAME file LIKE library [OWN folder] [FAILS]): `file` compiled as
+# a file of `library` would be; a test that builds it, expected to fail with FAILS.
+function(mirado_layer_probe name)
+  cmake_parse_arguments(P "FAILS" "FILE;LIKE;OWN" "" ${ARGN})
+  add_library(${name} OBJECT EXCLUDE_FROM_ALL ${CMAKE_SOURCE_DIR}/tests/layer_probes/${P_FILE})
+  target_link_libraries(${name} PRIVATE ${P_LIKE})
+  if(P_OWN)
+    target_include_directories(${name} PRIVATE ${MIRADO_LAYER_LINKS}/own/${P_OWN})
+  endif()
+  add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} --build ${CMAKE_BINARY_DIR} --target ${name})
+  set_tests_properties(${name} PROPERTIES LABELS unit WILL_FAIL ${P_FAILS})
+endfunction()
+mirado_layer_probe(layer_probe_upward FILE core_includes_dice.cpp LIKE mirado_core OWN core FAILS)
+mirado_layer_probe(layer_probe_sideways FILE tables_includes_dice_rules.cpp LIKE mirado_tables OWN tables FAILS)
+mirado_layer_probe(layer_probe_host FILE host_includes_core.cpp LIKE mirado_host FAILS)
+mirado_layer_probe(layer_probe_allowed FILE tables_includes_own_and_faces.cpp LIKE mirado_tables OWN tables)
 set_tests_properties(include_layers plugin_exports PROPERTIES LABELS unit)
 if(NOT WIN32)
   set_tests_properties(console_host PROPERTIES LABELS unit)

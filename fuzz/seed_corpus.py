@@ -79,10 +79,10 @@ def main():
         seed(path)
     # Every game mode of the mode table set for the channel, then rolls that
     # read it (the table is read from its source, so a new mode seeds itself).
-    table = os.path.join(HERE, "..", "src", "core", "game_mode_table.cpp")
+    table = os.path.join(HERE, "..", "src", "core", "game_mode.cpp")
     if os.path.exists(table):
         with open(table, encoding="utf-8") as f:
-            modes = re.findall(r'\{"([^"]+)",\s*"([A-Z]+)"', f.read())
+            modes = re.findall(r'\{GameMode::\w+,\s*"([^"]+)",\s*"([A-Z]+)"', f.read())
         for name, code in modes:
             for stored in (name, code):
                 settings = "[GameMode]\r\n#trpg=%s\r\n" % stored

@@ -1,69 +1,153 @@
 #!/usr/bin/env python3
-"""Fails when a source file includes upward or reaches into another
-subsystem's internals.
+"""Checks the layering rules the build cannot see.
 
   python3 tests/check_layers.py [SOURCE_ROOT]
 
-The layers, bottom first: platform, core, the subsystems (dice, state, cards,
-pool, tables), plugin. A file may include its own folder and any lower
-layer; a subsystem or the plug-in layer reaches another subsystem only
-through that subsystem's public header (dice/dice.h, state/state.h, ...).
-Hosts talk to the plug-in through its C header and may use only the
-platform layer of the plug-in's sources. Test files may also include the
-shared test support.
+The build keeps the includes of src/ and the hosts pointing down: every layer
+is its own library that sees only its own folder and the public headers (the
+face) of the libraries it declares (cmake/MiradoLayers.cmake). What it cannot
+see, and this script checks:
+
+  1. The declared libraries themselves (the mirado_layer calls of
+     CMakeLists.txt): each layer may use only layers below it, the subsystems
+     (dice, state, cards, pool, tables) none of each other, and nothing may
+     form a cycle.
+  2. Includes that climb out of a folder ("../") or name an absolute path: the
+     compiler finds them relative to the including file, past every rule.
+  3. Files outside the layers' libraries: the fuzz build compiles all of src/
+     as one library, and tests/, fuzz/ and bench/ are free to add include
+     folders. They may include the public C header, the faces of the layers,
+     the test support and their own files; a host (host/) only the public C
+     header, the code-page library and the hosts' own files. The few benches
+     and fuzz targets that measure a layer's internals are listed in
+     INTERNAL_ALLOWED.
 """
 import os
 import re
 import sys
 
-LAYERS = {"platform": 0, "core": 1, "dice": 2, "state": 2, "cards": 2, "pool": 2, "tables": 2, "plugin": 3}
-SUBSYSTEMS = {name for name, level in LAYERS.items() if level == 2}
-INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
+# The layer of each folder of src/, bottom first; the subsystems share one.
+LEVEL = {"codepage": 0, "platform": 1, "core": 2, "dice": 3, "state": 3, "cards": 3, "pool": 3, "tables": 3,
+         "plugin": 4}
+SUBSYSTEM_LEVEL = 3
+INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^">]+)[">]', re.M)
+LAYER_CALL = re.compile(r"mirado_layer\((.*?)\)", re.S)
+SOURCE_ENDINGS = (".cpp", ".h", ".inc", ".cc")
+
+# Files below the libraries that measure or fuzz a layer's own internals.
+INTERNAL_ALLOWED = {
+    "bench/store_bench.cpp": {"platform/ini_document.h"},
+}
 
 
-def is_test(path):
-    name = os.path.basename(path)
-    return name.endswith(("_test.cpp", "_testing.h", "_test_support.h"))
+def read(path):
+    with open(path, encoding="utf-8", errors="replace") as f:
+        return f.read()
+
+
+def declared_layers(root):
+    """{folder: (face headers, used folders)} from the mirado_layer calls."""
+    layers = {}
+    text = read(os.path.join(root, "CMakeLists.txt"))
+    text = re.sub(r"#[^\n]*", "", text)
+    for call in LAYER_CALL.findall(text):
+        words = call.split()
+        if "FOLDER" not in words:
+            continue
+        folder = words[words.index("FOLDER") + 1]
+        face, uses, key = [], [], None
+        for word in words:
+            if word in ("FOLDER", "FACE", "USES", "USES_PRIVATELY"):
+                key = word
+                continue
+            if key == "FACE":
+                face.append(word)
+            elif key in ("USES", "USES_PRIVATELY") and word.startswith("mirado_"):
+                uses.append(word[len("mirado_"):])
+        layers[folder] = (face, uses)
+    return layers
+
+
+def graph_problems(layers):
+    found = []
+    for folder, (_, uses) in sorted(layers.items()):
+        if folder not in LEVEL:
+            found.append(f"CMakeLists.txt: the layer {folder} has no place in the layer order")
+            continue
+        for used in uses:
+            if used not in LEVEL:
+                continue
+            if LEVEL[used] > LEVEL[folder]:
+                found.append(f"CMakeLists.txt: {folder} uses {used}, a layer above its own")
+            elif LEVEL[used] == LEVEL[folder] and used != folder:
+                found.append(f"CMakeLists.txt: {folder} uses {used}, a subsystem beside it")
+    # A cycle (through any declared use).
+    state = {}
+
+    def visit(folder, path):
+        state[folder] = "open"
+        for used in layers.get(folder, ((), ()))[1]:
+            if state.get(used) == "open":
+                found.append("CMakeLists.txt: the layers form a cycle: " + " -> ".join(path + [used]))
+            elif used not in state and used in layers:
+                visit(used, path + [used])
+        state[folder] = "done"
+
+    for folder in sorted(layers):
+        if folder not in state:
+            visit(folder, [folder])
+    return found
+
+
+def source_files(root):
+    for top in ("src", "host", "tests", "fuzz", "bench"):
+        for folder, dirs, files in os.walk(os.path.join(root, top)):
+            # layer_probes holds violations planted on purpose for the build to refuse.
+            dirs[:] = [d for d in dirs if d not in ("corpus", "testdata", "data", "layer_probes")]
+            for name in sorted(files):
+                if name.endswith(SOURCE_ENDINGS):
+                    path = os.path.join(folder, name)
+                    yield os.path.relpath(path, root).replace(os.sep, "/"), path
+
+
+def include_problems(root, layers):
+    faces = {folder: set(face) for folder, (face, _) in layers.items()}
+    found = []
+    for relative, path in source_files(root):
+        parts = relative.split("/")
+        for bracket, target in INCLUDE.findall(read(path)):
+            closing = ">" if bracket == "<" else '"'
+            where = f"{relative}: includes {bracket}{target}{closing}"
+            if target.startswith("/") or ".." in target.split("/") or "\\" in target:
+                found.append(f"{where}, a path that leaves the include folders")
+                continue
+            if "/" not in target:
+                continue  # a system header, or a file of the same folder
+            head, name = target.split("/", 1)
+            if head == "mirado":
+                continue  # the public C header
+            if head not in LEVEL:
+                continue  # a host's or a test's own folder, or a system folder
+            if parts[0] == "src":
+                continue  # the build keeps these (each layer sees its uses' faces)
+            if target in INTERNAL_ALLOWED.get(relative, ()):
+                continue
+            if parts[0] == "host":
+                if head != "codepage":
+                    found.append(f"{where}: a host sees the plug-in through mirado.h alone")
+                elif name not in faces.get(head, ()):
+                    found.append(f"{where}: not on the code-page library's face")
+                continue
+            if name not in faces.get(head, ()):
+                found.append(f"{where}: not on the face of {head}")
+    return found
 
 
 def problems(root):
-    found = []
-    for top in ("src", "host"):
-        for folder, _, files in os.walk(os.path.join(root, top)):
-            for name in files:
-                if not name.endswith((".cpp", ".h", ".inc")):
-                    continue
-                path = os.path.join(folder, name)
-                relative = os.path.relpath(path, root)
-                parts = relative.split(os.sep)
-                with open(path, encoding="utf-8", errors="replace") as f:
-                    text = f.read()
-                for target in INCLUDE.findall(text):
-                    head = target.split("/")[0]
-                    if "/" not in target:
-                        continue  # a file of the same folder
-                    if head == "support" and is_test(path):
-                        continue
-                    if parts[0] == "host":
-                        if head in ("mirado",) or (head == "platform"):
-                            continue
-                        if head not in LAYERS:
-                            continue  # host-local folders
-                        found.append(f"{relative}: a host includes the plug-in's internals ({target})")
-                        continue
-                    if head == "mirado":
-                        continue  # the public C header
-                    own = parts[1]
-                    if head not in LAYERS:
-                        found.append(f"{relative}: includes {target}, which is outside the layers")
-                        continue
-                    if head == own:
-                        continue
-                    if LAYERS[head] > LAYERS[own]:
-                        found.append(f"{relative}: includes {target}, a layer above its own")
-                    elif head in SUBSYSTEMS and target != f"{head}/{head}.h":
-                        found.append(f"{relative}: includes {target}; use {head}/{head}.h, the subsystem's public header")
-    return found
+    layers = declared_layers(root)
+    if not layers:
+        return ["CMakeLists.txt: no mirado_layer calls found"]
+    return graph_problems(layers) + include_problems(root, layers)
 
 
 def main():
@@ -71,7 +155,7 @@ def main():
     found = problems(root)
     for line in found:
         print(line)
-    print(f"{len(found)} include(s) against the layers" if found else "every include points down")
+    print(f"{len(found)} problem(s) with the layers" if found else "the layers hold")
     return 1 if found else 0
 
 

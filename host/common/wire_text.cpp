@@ -1,6 +1,6 @@
 #include "wire_text.h"
 
-#include "platform/platform.h"
+#include "codepage/codepage.h"
 
 namespace mirado::host {
 
@@ -81,8 +81,8 @@ std::string Utf16ToUtf8(std::u16string_view utf16) {
   return out;
 }
 
-std::string Utf8ToCp932(std::string_view utf8) { return platform::Utf16ToCp932(Utf8ToUtf16(utf8)); }
+std::string Utf8ToCp932(std::string_view utf8) { return codepage::Utf16ToCp932(Utf8ToUtf16(utf8)); }
 
-std::string Cp932ToUtf8(std::string_view cp932) { return Utf16ToUtf8(platform::Cp932ToUtf16(cp932)); }
+std::string Cp932ToUtf8(std::string_view cp932) { return Utf16ToUtf8(codepage::Cp932ToUtf16(cp932)); }
 
 }  // namespace mirado::host

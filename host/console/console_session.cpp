@@ -2,7 +2,6 @@
 
 #include <ostream>
 
-#include "part_word.h"
 #include "wire_text.h"
 
 namespace mirado::host {
@@ -26,20 +25,10 @@ bool StartsWithWord(const std::string& line, const std::string& word, std::strin
 
 std::string ConsoleSession::Prompt() const { return "[" + options_.channel + "] " + options_.nick + "> "; }
 
-std::string ConsoleSession::Readable(const std::string& line, bool raw) {
-  if (raw) return line;
-  const auto space = line.find(' ');
-  const std::string command = line.substr(0, space);
-  auto upper = command;
-  for (auto& c : upper) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
-  if (space == std::string::npos) return line;
-  const std::string rest = line.substr(space + 1);
-  const auto colon = rest.find(" :");
-  const std::string target = rest.substr(0, colon == std::string::npos ? rest.find(' ') : colon);
-  const std::string text = colon == std::string::npos ? std::string() : rest.substr(colon + 2);
-  if (upper == "NOTICE" || upper == "PRIVMSG") return "[" + target + "] " + text;
-  if (upper == "PART") return "[" + target + "] (the bot leaves " + target + ")";
-  return line;
+std::string ConsoleSession::Readable(const PluginLine& line) {
+  const std::string target = Cp932ToUtf8(line.target), text = Cp932ToUtf8(line.text);
+  if (line.command == "PART") return "[" + target + "] (the bot leaves " + target + ")";
+  return "[" + target + "] " + text;
 }
 
 bool ConsoleSession::HandleLine(const std::string& raw_line, std::ostream& out, std::ostream& err) {
@@ -64,26 +53,24 @@ bool ConsoleSession::HandleLine(const std::string& raw_line, std::ostream& out, 
   }
   const std::string nick = Utf8ToCp932(options_.nick);
   const std::string channel = Utf8ToCp932(options_.channel);
-  auto show = [&](const std::vector<std::string>& replies) {
-    for (const auto& reply : replies) out << Readable(Cp932ToUtf8(reply), options_.raw) << '\n';
-  };
-  if (StartsWithWord(line, "/part", &argument) || IsPartCommand(Utf8ToCp932(line))) {
-    // As a host does when the bot leaves a channel ("/part", or "#PART"
-    // typed as on IRC). The console stays in the channel, so what the bot
-    // forgot can be seen at once.
-    if (plugin_.HasPart()) {
-      show(plugin_.Part(nick, channel, ""));
+  auto show = [&](const TurnResult& result) {
+    if (options_.raw) {
+      for (const std::string& raw : result.raw_lines) out << Cp932ToUtf8(raw) << '\n';
     } else {
-      err << "this plug-in has no Part" << std::endl;
+      for (const PluginLine& reply : result.lines) out << Readable(reply) << '\n';
     }
     out.flush();
+  };
+  if (StartsWithWord(line, "/part", &argument)) {
+    // As a host does when the bot leaves a channel. The console stays in the
+    // channel, so what the bot forgot can be seen at once.
+    if (!turn_.has_part()) err << "this plug-in has no Part" << std::endl;
+    show(turn_.Leave(nick, channel));
     return true;
   }
-  // Every chat line goes to Command and then to Alias, as the IRC host does.
-  const std::string text = Utf8ToCp932(line);
-  show(plugin_.Command(nick, channel, text));
-  if (plugin_.HasAlias()) show(plugin_.Alias(nick, channel, text));
-  out.flush();
+  // Every other line is a chat turn, as on IRC: "#PART" leaves the channel,
+  // a command is answered by Command, a Japanese phrase by Alias.
+  show(turn_.Take(nick, channel, Utf8ToCp932(line), IsChannelName(channel)));
   return true;
 }
 

@@ -5,6 +5,7 @@
 #include <iosfwd>
 #include <string>
 
+#include "chat_turn.h"
 #include "plugin_loader.h"
 
 namespace mirado::host {
@@ -17,22 +18,23 @@ struct ConsoleOptions {
 
 class ConsoleSession {
  public:
-  ConsoleSession(Plugin& plugin, ConsoleOptions options) : plugin_(plugin), options_(std::move(options)) {}
+  ConsoleSession(Plugin& plugin, ConsoleOptions options)
+      : turn_(ChatTurn::ForPlugin(plugin)), options_(std::move(options)) {}
 
   // Handles one typed UTF-8 line: a console command (/nick NAME, /join #CH,
-  // /part, /quit) or a chat line for the plug-in (through Command, then
-  // Alias), whose answers go to `out`.
+  // /part, /quit) or a chat line for the plug-in (one chat turn, as every
+  // host takes it), whose answers go to `out`.
   // Returns false when the session should end.
   bool HandleLine(const std::string& line, std::ostream& out, std::ostream& err);
   std::string Prompt() const;
 
-  // How one IRC line of the plug-in is shown: "[#trpg] taro -> ..." for a
-  // NOTICE, "[#trpg] (leaves the channel)" for a PART, the line itself for
-  // anything else or in raw mode.
-  static std::string Readable(const std::string& irc_line_utf8, bool raw);
+  // How one line of the plug-in is shown (UTF-8): "[#trpg] taro -> ..." for
+  // a NOTICE, "[#trpg] (the bot leaves #trpg)" for a PART. In raw mode the
+  // session prints the IRC lines as the plug-in wrote them instead.
+  static std::string Readable(const PluginLine& line);
 
  private:
-  Plugin& plugin_;
+  ChatTurn turn_;
   ConsoleOptions options_;
 };
 

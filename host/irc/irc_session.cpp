@@ -152,7 +152,7 @@ void IrcSession::OnPrivmsg(const IrcMessage& message, std::vector<OutgoingLine>*
   const std::string sender = NickOf(message.prefix);
   const std::string& target = message.params[0];
   const std::string& text = message.params[1];
-  if (sender.empty() || IsMe(sender) || text.empty() || !IsSingleTarget(sender)) return;
+  if (sender.empty() || IsMe(sender) || text.empty() || !host::IsSingleTarget(sender)) return;
   if (text[0] == '\x01') {
     OnCtcp(sender, text, out);
     return;
@@ -175,7 +175,7 @@ void IrcSession::OnPrivmsg(const IrcMessage& message, std::vector<OutgoingLine>*
 
 void IrcSession::OnInvite(const IrcMessage& message, std::vector<OutgoingLine>* out) {
   const std::string& channel = message.params[1];
-  if (!IsMe(message.params[0]) || !IsChannel(channel) || !IsSingleTarget(channel)) return;
+  if (!IsMe(message.params[0]) || !IsChannel(channel) || !host::IsSingleTarget(channel)) return;
   const WireCodec& codec = bridge_.codec();
   const std::string who = codec.ToUtf8(NickOf(message.prefix));
   if (Channel* known = FindChannel(channel)) {

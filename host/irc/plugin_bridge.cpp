@@ -2,8 +2,6 @@
 
 #include "irc_message.h"
 #include "log.h"
-#include "part_word.h"
-#include "platform/platform.h"
 #include "reply_filter.h"
 #include "wire_text.h"
 
@@ -13,61 +11,34 @@ namespace {
 // Below this many bytes of text per line, a target is too long to be served.
 constexpr std::size_t kMinTextBudget = 32;
 
-// Longest chat line handed to the plug-in, in code page 932 bytes: the
-// plug-in reads at most this much of a line anyway, and servers with long
-// lines (or a text that grew in conversion) must not push it further.
-constexpr std::size_t kMaxPluginText = 1023;
-
-// `text` cut to at most `limit` bytes without splitting a double-byte character.
-std::string CutCp932(std::string text, std::size_t limit) {
-  if (text.size() <= limit) return text;
-  text.resize(mirado::platform::CharacterPrefix(text, limit));
-  return text;
-}
-
 }  // namespace
 
 PluginBridge PluginBridge::ForPlugin(host::Plugin& plugin, WireCodec codec) {
-  auto bind = [&plugin](auto method) -> Entry {
-    return [&plugin, method](const std::string& n, const std::string& c, const std::string& t) {
-      return (plugin.*method)(n, c, t);
-    };
-  };
-  return PluginBridge(bind(&host::Plugin::Command), plugin.HasAlias() ? bind(&host::Plugin::Alias) : Entry(),
-                      plugin.HasPart() ? bind(&host::Plugin::Part) : Entry(), codec);
+  return PluginBridge(host::ChatTurn::ForPlugin(plugin), codec);
 }
 
 BridgeResult PluginBridge::Handle(const ChatMessage& message, std::size_t relay_prefix) const {
+  // The chat turn cuts the line to what the plug-in reads; servers with long
+  // lines (or a text that grew in conversion) cannot push it further.
   const std::string nick = codec_.ToPlugin(message.sender);
   const std::string channel = codec_.ToPlugin(message.target);
-  const std::string text = CutCp932(codec_.ToPlugin(message.text), kMaxPluginText);
   BridgeResult result;
-  if (message.in_channel && part_ && host::IsPartCommand(text)) {
-    Translate(part_(nick, channel, text), message, nick, channel, relay_prefix, &result);
-    return result;
-  }
-  Translate(command_(nick, channel, text), message, nick, channel, relay_prefix, &result);
-  if (alias_) Translate(alias_(nick, channel, text), message, nick, channel, relay_prefix, &result);
+  Translate(turn_.Take(nick, channel, codec_.ToPlugin(message.text), message.in_channel), message, nick, channel,
+            relay_prefix, &result);
   return result;
 }
 
-void PluginBridge::Translate(const std::vector<std::string>& replies, const ChatMessage& message,
-                             const std::string& nick, const std::string& channel, std::size_t relay_prefix,
-                             BridgeResult* result) const {
-  for (const std::string& line : replies) {
-    std::string why;
-    const auto reply = ParsePluginReply(line, &why);
-    if (!reply) {
-      LogWarning("dropped a line of the plug-in: " + why);
-      if (Verbose()) LogInfo("  the line was: " + host::Cp932ToUtf8(line));
-      continue;
-    }
+void PluginBridge::Translate(const host::TurnResult& turn, const ChatMessage& message, const std::string& nick,
+                             const std::string& channel, std::size_t relay_prefix, BridgeResult* result) const {
+  for (const std::string& why : turn.dropped) LogWarning("dropped a line of the plug-in: " + why);
+  for (const host::PluginLine& line : turn.lines) {
+    const host::PluginLine* reply = &line;
     // The names of this call go back in the exact bytes they came in; any
     // other target (a channel named in the command) is encoded afresh.
     std::string target = reply->target == channel ? message.target
                          : reply->target == nick  ? message.sender
                                                   : codec_.FromPlugin(reply->target);
-    if (!IsSingleTarget(target)) {
+    if (!host::IsSingleTarget(target)) {
       LogWarning("dropped a line of the plug-in: its target cannot be written in this encoding");
       continue;
     }

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "chat_turn.h"
 #include "plugin_loader.h"
 #include "wire_codec.h"
 
@@ -33,17 +34,19 @@ class PluginBridge {
   // One entry point: nick, channel, text (code page 932) in, the answer's
   // non-empty lines out. An empty function stands for an entry point the
   // library does not export.
-  using Entry = std::function<std::vector<std::string>(const std::string&, const std::string&, const std::string&)>;
+  using Entry = host::ChatTurn::Entry;
 
   PluginBridge(Entry command, Entry alias, Entry part, WireCodec codec)
-      : command_(std::move(command)), alias_(std::move(alias)), part_(std::move(part)), codec_(codec) {}
+      : turn_(std::move(command), std::move(alias), std::move(part)), codec_(codec) {}
+  PluginBridge(host::ChatTurn turn, WireCodec codec) : turn_(std::move(turn)), codec_(codec) {}
   // Uses the loaded library's entry points; Alias and Part only when exported.
   static PluginBridge ForPlugin(host::Plugin& plugin, WireCodec codec);
 
-  bool has_part() const { return static_cast<bool>(part_); }
+  bool has_part() const { return turn_.has_part(); }
   const WireCodec& codec() const { return codec_; }
 
-  // Runs one chat line: Command and then Alias; or Part alone for a channel
+  // Runs one chat line as a chat turn (host/common/chat_turn.h): Command,
+  // and Alias when Command left it unanswered; or Part alone for a channel
   // line whose first word is #PART (when the library exports Part), so the
   // plug-in clears the channel and the bot leaves it. `relay_prefix` is the
   // length of the source the server puts before the bot's lines when it
@@ -51,10 +54,10 @@ class PluginBridge {
   BridgeResult Handle(const ChatMessage& message, std::size_t relay_prefix) const;
 
  private:
-  void Translate(const std::vector<std::string>& replies, const ChatMessage& message, const std::string& nick,
+  void Translate(const host::TurnResult& turn, const ChatMessage& message, const std::string& nick,
                  const std::string& channel, std::size_t relay_prefix, BridgeResult* result) const;
 
-  Entry command_, alias_, part_;
+  host::ChatTurn turn_;
   WireCodec codec_;
 };
 

@@ -5,10 +5,6 @@
 namespace mirado::irc {
 namespace {
 
-bool IsChannelName(std::string_view target) {
-  return target.size() >= 2 && (target[0] == '#' || target[0] == '&' || target[0] == '+' || target[0] == '!');
-}
-
 // Start offsets of the UTF-8 characters of `text`, plus its end.
 std::vector<std::size_t> CharacterBounds(std::string_view text) {
   std::vector<std::size_t> bounds;
@@ -20,48 +16,6 @@ std::vector<std::size_t> CharacterBounds(std::string_view text) {
 }
 
 }  // namespace
-
-bool IsSingleTarget(std::string_view target) {
-  if (target.empty() || target[0] == ':' || target.size() > 200) return false;
-  for (char c : target) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b <= 0x20 || b == 0x7F || c == ',') return false;
-  }
-  return true;
-}
-
-std::optional<PluginReply> ParsePluginReply(std::string_view line, std::string* why) {
-  const auto message = ParseIrcLine(line);
-  if (!message) {
-    *why = "not an IRC line";
-    return std::nullopt;
-  }
-  PluginReply reply;
-  reply.command = message->command;
-  if (reply.command != "NOTICE" && reply.command != "PART") {
-    *why = "command " + reply.command + " is not sent";
-    return std::nullopt;
-  }
-  if (message->params.empty() || !IsSingleTarget(message->params[0])) {
-    *why = reply.command + " without a valid target";
-    return std::nullopt;
-  }
-  reply.target = message->params[0];
-  if (message->params.size() > 2) {
-    *why = reply.command + " with extra parameters";
-    return std::nullopt;
-  }
-  if (message->params.size() == 2) reply.text = message->params[1];
-  if (reply.command == "NOTICE" && reply.text.empty()) {
-    *why = "NOTICE without text";
-    return std::nullopt;
-  }
-  if (reply.command == "PART" && !IsChannelName(reply.target)) {
-    *why = "PART of something that is no channel";
-    return std::nullopt;
-  }
-  return reply;
-}
 
 std::vector<std::string> SplitForWire(const WireCodec& codec, std::string_view utf8, std::size_t budget) {
   std::vector<std::string> pieces;

@@ -1,11 +1,11 @@
-// What of the plug-in's answer may go to the server, and in what shape: only
-// NOTICE and PART lines pass, each rebuilt from its parts (so nothing a player
-// typed can become a command of its own) and cut to the protocol's line limit.
+// The plug-in's answer lines (host/common/plugin_line.h: only NOTICE and PART
+// pass) in the shape the server takes: each rebuilt from its parts (so
+// nothing a player typed can become a command of its own) and cut to the
+// protocol's line limit.
 #ifndef MIRADO_HOST_IRC_REPLY_FILTER_H_
 #define MIRADO_HOST_IRC_REPLY_FILTER_H_
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,22 +13,6 @@
 #include "wire_codec.h"
 
 namespace mirado::irc {
-
-// One line of the plug-in that may be sent. All text is code page 932.
-struct PluginReply {
-  std::string command;  // "NOTICE" or "PART"
-  std::string target;   // a nick or channel: one word, no comma
-  std::string text;     // the notice text, or the part message (may be empty)
-};
-
-// Parses one line the plug-in wrote. Returns the reply for a NOTICE (with a
-// target and a non-empty text) or a PART (whose target is a channel), the
-// command in any letter case; nothing for every other line, with the reason
-// in `why`.
-std::optional<PluginReply> ParsePluginReply(std::string_view line, std::string* why);
-
-// True for a target that is one word the server reads as one recipient.
-bool IsSingleTarget(std::string_view target);
 
 // Cuts UTF-8 text into pieces whose wire encoding takes at most `budget`
 // bytes each, only at character boundaries, preferring a space in the second

@@ -9,7 +9,6 @@
 
 #include "cards/deck_kinds.h"
 #include "core/text.h"
-#include "platform/platform.h"
 
 namespace Cards {
 namespace {
@@ -17,8 +16,8 @@ namespace {
 // True when the name survives a round trip through UTF-16 and holds no
 // replacement character (a literal the code page cannot hold).
 bool CleanCp932(const std::string& name) {
-  const std::u16string wide = mirado::platform::Cp932ToUtf16(name);
-  return mirado::platform::Utf16ToCp932(wide) == name && wide.find(u'\x30FB') == std::u16string::npos &&
+  const std::u16string wide = mirado::ToWide(name);
+  return mirado::ToNarrow(wide) == name && wide.find(u'\x30FB') == std::u16string::npos &&
          name.find('?') == std::string::npos;
 }
 

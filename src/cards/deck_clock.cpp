@@ -1,6 +1,6 @@
 #include "cards/deck_clock.h"
 
-#include "platform/platform.h"
+#include "core/clock.h"
 
 namespace Cards {
 namespace {
@@ -10,7 +10,7 @@ SecondsClock g_clock = nullptr;
 }  // namespace
 
 int32_t SeedFromClock() {
-  const int64_t now = g_clock != nullptr ? g_clock() : mirado::platform::NowSeconds();
+  const int64_t now = g_clock != nullptr ? g_clock() : mirado::NowSeconds();
   // The low 32 bits, kept as a signed value so that "%d" writes it and the
   // profile reader reads it back unchanged (after 2038 too).
   return static_cast<int32_t>(static_cast<uint32_t>(static_cast<uint64_t>(now)));

@@ -9,7 +9,6 @@
 #include "cards/deck_kinds.h"
 #include "core/settings_store.h"
 #include "core/text.h"
-#include "platform/platform.h"
 
 namespace BotCommand {
 namespace {
@@ -153,7 +152,7 @@ void DrawCard::Draw() {
   std::string label = Name();
   if (face_down) {
     mirado::FormatToString(label, kShortSize * 2, "[%s] %s", ReplyTarget, Name());
-    label.resize(mirado::platform::CharacterPrefix(label, kShortSize - 1));
+    label.resize(mirado::CharacterPrefix(label, kShortSize - 1));
   }
 
   // Every line fits, or the card is not dealt: the record changes only

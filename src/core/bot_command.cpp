@@ -37,6 +37,7 @@ struct KeptContext {
   char display_name[kShortSize] = {};
   char mode_code[kShortSize] = {};
   char mode_name[kShortSize] = {};
+  mirado::GameMode mode = mirado::GameMode::kNone;
 };
 thread_local KeptContext t_kept;
 
@@ -52,6 +53,7 @@ void BotCommandAbstract::LoadContext() {
     std::memcpy(DisplayName, t_kept.display_name, sizeof DisplayName);
     std::memcpy(GameModeCode, t_kept.mode_code, sizeof GameModeCode);
     std::memcpy(GameModeName, t_kept.mode_name, sizeof GameModeName);
+    GameModeValue = t_kept.mode;
     return;
   }
   ReadContext();
@@ -61,15 +63,16 @@ void BotCommandAbstract::LoadContext() {
   std::memcpy(t_kept.display_name, DisplayName, sizeof DisplayName);
   std::memcpy(t_kept.mode_code, GameModeCode, sizeof GameModeCode);
   std::memcpy(t_kept.mode_name, GameModeName, sizeof GameModeName);
+  t_kept.mode = GameModeValue;
 }
 
 void BotCommandAbstract::ReadContext() {
-  SettingsStore::LoadGameMode(ReplyTarget != nullptr ? ReplyTarget : "", GameModeName, sizeof GameModeName,
-                              GameModeCode, sizeof GameModeCode);
+  GameModeValue = SettingsStore::LoadGameMode(ReplyTarget != nullptr ? ReplyTarget : "", GameModeName,
+                                              sizeof GameModeName, GameModeCode, sizeof GameModeCode);
   char name[kShortSize];
   mirado::CopyText(name, sizeof name, Nick != nullptr ? Nick : "");
   SettingsStore::LoadCharacterName(name, sizeof name);
-  if (GameModeCode[0] != '\0' && mirado::FullMatch(GameModeCode, "NJSLYR")) {
+  if (GameModeValue == mirado::GameMode::kNinjaSlayer) {
     mirado::FormatText(DisplayName, sizeof DisplayName, "%s＝サン", name);
   } else {
     mirado::CopyText(DisplayName, sizeof DisplayName, name);
@@ -89,6 +92,11 @@ const char* BotCommandAbstract::ModeCode() {
 const char* BotCommandAbstract::ModeName() {
   LoadContext();
   return GameModeName;
+}
+
+mirado::GameMode BotCommandAbstract::Mode() {
+  LoadContext();
+  return GameModeValue;
 }
 
 bool BotCommandAbstract::Say(const char* format, ...) {

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 
+#include "core/game_mode.h"
 #include "core/reply_writer.h"
 #include "core/sizes.h"
 
@@ -45,6 +46,8 @@ class BotCommandAbstract {
   // when none is set. Read on first use.
   const char* ModeCode();
   const char* ModeName();
+  // The same mode as a named code (GameMode::kNone when none is set).
+  mirado::GameMode Mode();
   // Forgets the settings-backed context, so the next use reads it again
   // (after a command changed the name or the game mode).
   void ReloadContext() { context_loaded_ = false; }
@@ -69,6 +72,7 @@ class BotCommandAbstract {
   char DisplayName[kShortSize] = {};
   char GameModeCode[kShortSize] = {};
   char GameModeName[kShortSize] = {};
+  mirado::GameMode GameModeValue = mirado::GameMode::kNone;
 
  private:
   void LoadContext();

@@ -19,6 +19,7 @@ uint32_t g_seed = 5489u;  // the default seed of the reference algorithm
 int g_filled = 0;         // words [0, g_filled) hold the seeded state
 int g_index = kWords;     // next word to output; kWords: a new round starts
 ClockReading g_counter = nullptr;
+DrawSource g_forced = nullptr;
 ClockReading g_ticks = nullptr;
 
 // Fills the seeded words up to (not including) `count`.
@@ -54,6 +55,8 @@ void Reseed() {
 }
 
 uint32_t Next32() {
+  if (g_forced != nullptr) [[unlikely]]
+    return g_forced();
   if (g_index >= kWords) g_index = 0;
   const int i = g_index++;
   // Word i of the new round needs words i + 1 and i + kMiddle of the old one.
@@ -94,6 +97,8 @@ int32_t RollPairIndex(int32_t* low, int32_t* high) {
   if (high != nullptr) *high = hi;
   return index;
 }
+
+void SetDrawsForTesting(DrawSource source) { g_forced = source; }
 
 void SetClockForTesting(ClockReading counter, ClockReading ticks) {
   g_counter = counter;

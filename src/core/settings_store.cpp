@@ -2,10 +2,9 @@
 
 #include <algorithm>
 #include <cstring>
-#include <map>
 #include <mutex>
 
-#include "core/game_mode_table.h"
+#include "core/game_mode.h"
 #include "core/text.h"
 #include "platform/platform.h"
 
@@ -176,42 +175,18 @@ void LoadCharacterName(char* name, std::size_t size) {
   mirado::CopyText(name, size, ReadString(path, "CharactersName", key, nick, kNameSize));
 }
 
-void LoadGameMode(const char* target, char* name, std::size_t name_size, char* code, std::size_t code_size) {
-  if (name_size == 0 || code_size == 0) return;
+mirado::GameMode LoadGameMode(const char* target, char* name, std::size_t name_size, char* code,
+                              std::size_t code_size) {
+  if (name_size == 0 || code_size == 0) return mirado::GameMode::kNone;
   name[0] = '\0';
   code[0] = '\0';
   char path[kPathSize] = {};
   GetSettingsPath(path, sizeof path);
-  const std::string stored = ReadString(path, "GameMode", target, "", kNameSize);
-  if (stored.empty()) return;
-  // The search is a pure function of the stored text and the constant table,
-  // so its answer is remembered per text; the result is the same either way.
-  static std::mutex mutex;
-  static auto* known = new std::map<std::string, long>();
-  long row = -1;
-  {
-    std::lock_guard<std::mutex> lock(mutex);
-    auto it = known->find(stored);
-    if (it != known->end()) row = it->second;
-  }
-  if (row == -1) {
-    row = -2;
-    const std::u16string wide = mirado::ToWide(stored);
-    for (std::size_t i = 0; i < kGameModeCount && row < 0; ++i) {
-      for (const char16_t* pattern : kGameModeTable[i].patterns) {
-        if (pattern[0] != u'\0' && mirado::FullMatchWide(wide, pattern)) {
-          row = static_cast<long>(i);
-          break;
-        }
-      }
-    }
-    std::lock_guard<std::mutex> lock(mutex);
-    if (known->size() > 1024) known->clear();
-    (*known)[stored] = row;
-  }
-  if (row < 0) return;
-  mirado::CopyText(name, name_size, kGameModeTable[row].name);
-  mirado::CopyText(code, code_size, kGameModeTable[row].code);
+  const mirado::GameModeEntry* mode = mirado::FindGameMode(ReadString(path, "GameMode", target, "", kNameSize));
+  if (mode == nullptr) return mirado::GameMode::kNone;
+  mirado::CopyText(name, name_size, mode->name);
+  mirado::CopyText(code, code_size, mode->code);
+  return mode->mode;
 }
 
 namespace {

@@ -18,6 +18,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/game_mode.h"
 #include "core/sizes.h"
 
 namespace SettingsStore {
@@ -50,8 +51,9 @@ void MakeNickKey(char* destination, std::size_t size, const char* nick);
 // `name` (`size` bytes) holds a nick on entry and the registered character
 // name, or the nick itself, on return.
 void LoadCharacterName(char* name, std::size_t size);
-// The display name and code of the target's game mode, or empty texts.
-void LoadGameMode(const char* target, char* name, std::size_t name_size, char* code, std::size_t code_size);
+// The display name and code of the target's game mode, or empty texts;
+// returns the mode (kNone when none is set).
+mirado::GameMode LoadGameMode(const char* target, char* name, std::size_t name_size, char* code, std::size_t code_size);
 // Up to five critical and five fumble values stored for `key`.
 void LoadCriticalFumble(const char* key, int32_t* critical, int32_t* fumble, int32_t* critical_count,
                         int32_t* fumble_count);

@@ -10,7 +10,14 @@
 #include <string_view>
 #include <vector>
 
+#include "codepage/codepage.h"
+
 namespace mirado {
+
+// Character boundaries of code page 932 text (from the code-page library).
+using codepage::CharacterPrefix;
+using codepage::IsLeadByte;
+using codepage::IsTrailByte;
 
 // ---- Patterns -------------------------------------------------------------
 // Whole-text, case-insensitive match in Perl syntax. An empty pattern, or any

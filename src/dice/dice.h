@@ -196,11 +196,11 @@ struct RuleInput {
   const int32_t* fumble = nullptr;
   int32_t fumble_count = 0;
   const char* nick_key = "";
-  // The game-mode code, read from the command's context only when a rule
-  // asks for it (most rolls never do).
-  const char* game_mode_code = "";
+  // The game mode, read from the command's context only when a rule asks
+  // for it (most rolls never do).
+  mirado::GameMode game_mode = mirado::GameMode::kNone;
   BotCommand::BotCommandAbstract* command = nullptr;
-  const char* GameModeCode() const { return command != nullptr ? command->ModeCode() : game_mode_code; }
+  mirado::GameMode Mode() const { return command != nullptr ? command->Mode() : game_mode; }
 };
 
 // True for the keywords whose roll raises the speaker's erosion rate ("RC").

@@ -128,16 +128,4 @@ int DispatchRule(RuleResult& result, int32_t type, const RuleInput& input) {
   return rule->rule(result, type, used);
 }
 
-// ---- The one source of the rules' dice --------------------------------------
-
-namespace {
-
-DrawFunction g_draw_for_testing = nullptr;
-
-}  // namespace
-
-uint32_t DrawForRule() { return g_draw_for_testing != nullptr ? g_draw_for_testing() : RandomSource::Next32(); }
-
-void SetDrawForTesting(DrawFunction draw) { g_draw_for_testing = draw; }
-
 }  // namespace Dice

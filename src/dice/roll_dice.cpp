@@ -232,8 +232,8 @@ bool RollDice::ApplyCounter(const Outcome& out, const std::string& channel, bool
     *line = note;
     mirado::FormatText(stored, sizeof stored, "%d", static_cast<int>(new_value));
   } else {
-    const int32_t a = Dice::DrawDie(10);
-    const int32_t b = Dice::DrawDie(10);
+    const int32_t a = RandomSource::Die(10);
+    const int32_t b = RandomSource::Die(10);
     const int64_t new_value = old_value + a + b;
     if (!Counter::InRange(new_value)) return false;
     mirado::FormatText(stored, sizeof stored, "%d", static_cast<int>(new_value));

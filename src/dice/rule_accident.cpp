@@ -19,7 +19,7 @@ int RuleAccident(RuleResult& result, int32_t, const RuleInput& input) {
   int64_t score = 0;
   int32_t accidents = 0;
   for (int32_t i = 0; i < count; ++i) {
-    const int32_t die = DrawZeroBased(10) + 1;
+    const int32_t die = RandomSource::Draw(10) + 1;
     AppendListed(list, i > 0 ? ',' : '\0', die);
     if (die == 10) {
       score += bonus;

@@ -6,8 +6,8 @@
 namespace Dice {
 
 int RuleDoubles2D6(RuleResult& result, int32_t, const RuleInput&) {
-  const int32_t a = DrawDie(6);
-  const int32_t b = DrawDie(6);
+  const int32_t a = RandomSource::Die(6);
+  const int32_t b = RandomSource::Die(6);
   char mark[64] = "";
   if (a == b && a >= 2) {
     mirado::FormatText(mark, sizeof mark, "<%dゾロ>", a);

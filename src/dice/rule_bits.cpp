@@ -21,8 +21,8 @@ int RuleBits(RuleResult& result, int32_t type, const RuleInput& input) {
 }
 
 int RuleOrderedD66(RuleResult& result, int32_t, const RuleInput&) {
-  const int32_t a = DrawDie(6);
-  const int32_t b = DrawDie(6);
+  const int32_t a = RandomSource::Die(6);
+  const int32_t b = RandomSource::Die(6);
   result.value = a < b ? a * 10 + b : b * 10 + a;
   mirado::FormatText(result.text, kTextSize, "[%d,%d:%02d]", a, b, result.value);
   return 0;

@@ -54,7 +54,7 @@ TEST(RuleCaps, DiceCountsStopAtTheLargestCount) {
 }
 
 TEST(RuleCaps, DoubleTriggerChainStopsAtTwiceTheLargestCount) {
-  ScopedDrawForTesting forced(Forced);
+  RandomSource::ScopedDrawsForTesting forced(Forced);
   // Every die a 1: groups of 2, 4, 8, ... 512 dice (1022 in all); the group
   // of 1024 would take the roll past 2000 dice and is not rolled.
   Force(0, 1000000);
@@ -69,7 +69,7 @@ TEST(RuleCaps, DoubleTriggerChainStopsAtTwiceTheLargestCount) {
 }
 
 TEST(RuleCaps, HitCountExplosionsAndGroupsStop) {
-  ScopedDrawForTesting forced(Forced);
+  RandomSource::ScopedDrawsForTesting forced(Forced);
   // Every die a 6: one exploding die explodes 100 times, 101 draws in all.
   Force(5, 1000000);
   EXPECT_EQ(0, RollRule(1, kExplodingCount, {.before = 1, .after = 4}).code);
@@ -81,7 +81,7 @@ TEST(RuleCaps, HitCountExplosionsAndGroupsStop) {
 }
 
 TEST(RuleCaps, LadderStopsAfterItsLargestRollCount) {
-  ScopedDrawForTesting forced(Forced);
+  RandomSource::ScopedDrawsForTesting forced(Forced);
   // Every d12 an 11 climbs for ever: the ladder stops after 1000 rolls (a 12
   // would end it at once).
   Force(10, 1000000, 11);

@@ -7,8 +7,8 @@ namespace Dice {
 
 int RuleD36Scale(RuleResult& result, int32_t type, const RuleInput& input) {
   const int32_t modifier = input.critical_count > 0 ? input.critical[0] : 0;
-  const int32_t x = DrawZeroBased(6);
-  const int32_t y = DrawZeroBased(6);
+  const int32_t x = RandomSource::Draw(6);
+  const int32_t y = RandomSource::Draw(6);
   const int64_t index = 6 * x + y + static_cast<int64_t>(modifier);
   const int64_t value = index + 4 * (index / 6) + 11;
   std::string text;

@@ -28,8 +28,8 @@ int RuleDamageTable(RuleResult& result, int32_t, const RuleInput& input) {
   std::string text;
   int64_t total = 0;
   do {
-    const int32_t a = DrawDie(6);
-    const int32_t b = DrawDie(6);
+    const int32_t a = RandomSource::Die(6);
+    const int32_t b = RandomSource::Die(6);
     const int32_t row = rating < kRowsPerRoll ? rating : kRowsPerRoll;
     const int32_t entry = a == 1 && b == 1 ? 0 : kDamageTable[row][a + b - 3];
     AppendFormatted(text, "[%d,%d:%d]", a, b, entry);

@@ -62,7 +62,7 @@ TEST(DamageTableRule, OperandsAndTheBoundOnTheRating) {
   // 500 rolls (1000 dice) at most: a rating of 30000 at most.
   EXPECT_TRUE(testing::RefusesCleanly(kDamageRoll, {.after = 30001}));
   EXPECT_TRUE(testing::RefusesCleanly(kDamageRoll, {.after = INT32_MAX}));
-  ScopedDrawForTesting forced(AlwaysSix);
+  RandomSource::ScopedDrawsForTesting forced(AlwaysSix);
   const Outcome outcome = RollRule(0, kDamageRoll, {.after = 30000});
   EXPECT_EQ(outcome.code, 0);
   EXPECT_EQ(outcome.value, 500 * 15);

@@ -23,7 +23,7 @@ int RuleDescending(RuleResult& result, int32_t, const RuleInput& input) {
   std::vector<int32_t> dice;
   int32_t lowest = kNoDice;
   for (int32_t i = 0; i <= steps; ++i) {
-    const int32_t die = DrawDie(kFaces[i]);
+    const int32_t die = RandomSource::Die(kFaces[i]);
     dice.push_back(die);
     if (die < lowest) lowest = die;
   }

@@ -16,7 +16,7 @@ int RuleCountUnder(RuleResult& result, int32_t, const RuleInput& input) {
   std::string text = "[";
   int32_t count = 0;
   for (int32_t i = 0; i < input.before; ++i) {
-    const int32_t die = DrawDie(6);
+    const int32_t die = RandomSource::Die(6);
     AppendListed(text, i > 0 ? ',' : '\0', die);
     if (die <= limit) ++count;
   }
@@ -34,7 +34,7 @@ int RuleCountOverLuck(RuleResult& result, int32_t, const RuleInput& input) {
   int32_t successes = 0, first = 0;
   bool all_equal = true;
   for (int32_t i = 0; i < dice; ++i) {
-    const int32_t die = DrawDie(6);
+    const int32_t die = RandomSource::Die(6);
     AppendListed(text, i > 0 ? ',' : '\0', die);
     if (die >= target) ++successes;
     if (i == 0) first = die;
@@ -64,7 +64,7 @@ int RuleMaximumCount(RuleResult& result, int32_t, const RuleInput& input) {
   int64_t sum = 0;
   int32_t maxima = 0;
   for (int32_t i = 0; i < dice; ++i) {
-    const int32_t die = DrawDie(static_cast<uint32_t>(faces));
+    const int32_t die = RandomSource::Die(faces);
     AppendListed(text, i > 0 ? ',' : '\0', die);
     sum += die;
     if (die == faces) ++maxima;

@@ -51,7 +51,7 @@ int RuleDoubleCross(RuleResult& result, int32_t type, const RuleInput& input) {
     AppendText(text, "[");
     int32_t criticals = 0, highest = 0;
     for (int32_t i = 0; i < count; ++i) {
-      const int32_t die = DrawDie(static_cast<uint32_t>(faces));
+      const int32_t die = RandomSource::Die(faces);
       AppendListed(text, i > 0 ? ',' : '\0', die);
       if (critical > 1 && die >= critical) ++criticals;
       if (die > highest) highest = die;

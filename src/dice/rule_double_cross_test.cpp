@@ -119,7 +119,7 @@ TEST(DoubleCrossRule, Operands) {
 uint32_t AlwaysTen() { return 9; }
 
 TEST(DoubleCrossRule, ChainEndsAtItsBound) {
-  ScopedDrawForTesting forced(AlwaysTen);
+  RandomSource::ScopedDrawsForTesting forced(AlwaysTen);
   RuleResult result;
   // One die critical for ever: 2000 groups of one die, each counting 10.
   EXPECT_EQ(Dispatch(result, 400, 0, 1, 10, 0), 0);

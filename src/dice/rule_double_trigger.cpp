@@ -31,7 +31,7 @@ int RuleDoubleTrigger(RuleResult& result, int32_t, const RuleInput& input) {
     rolled += count;
     int32_t ones = 0;
     for (int32_t i = 0; i < count; ++i) {
-      const int32_t die = DrawDie(6);
+      const int32_t die = RandomSource::Die(6);
       AppendListed(text, i == 0 ? '[' : ',', die);
       if (die == 1) ++ones;
     }

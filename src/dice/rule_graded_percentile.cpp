@@ -43,7 +43,7 @@ int RuleGradedPercentile(RuleResult& result, int32_t, const RuleInput& input) {
   int64_t row = ChanceRowOf(difference);
   if (input.critical_count > 0) row += input.critical[0];
   const int64_t chance = ChanceOf(row);
-  const int32_t rolled = DrawDie(100);
+  const int32_t rolled = RandomSource::Die(100);
   result.value = rolled;
   mirado::FormatText(result.text, kTextSize, "[%02d%%%%:%02d]%s", Saturate(chance), rolled, Grade(rolled, chance));
   return 0;

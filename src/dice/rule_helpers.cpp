@@ -3,7 +3,6 @@
 
 #include "core/text.h"
 #include "dice/rules.h"
-#include "platform/platform.h"
 
 namespace Dice {
 
@@ -12,7 +11,7 @@ void AppendText(std::string& text, const char* piece) {
   text.append(piece);
   if (text.size() <= kTextSize - 1) return;
   // Cut at 1023 bytes, but never between the two bytes of a character.
-  text.resize(mirado::platform::CharacterPrefix(text, kTextSize - 1));
+  text.resize(mirado::CharacterPrefix(text, kTextSize - 1));
 }
 
 void AppendListed(std::string& text, char separator, int64_t value) {

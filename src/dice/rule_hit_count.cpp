@@ -24,10 +24,10 @@ int RuleExplodingCount(RuleResult& result, int32_t, const RuleInput& input) {
   std::string text = "[";
   int32_t successes = 0;
   for (int32_t i = 0; i < count; ++i) {
-    int32_t die = DrawDie(6);
+    int32_t die = RandomSource::Die(6);
     int32_t total = die;
     for (int explosion = 0; die == 6 && explosion < kMaxExplosions; ++explosion) {
-      die = DrawDie(6);
+      die = RandomSource::Die(6);
       total += die;
     }
     AppendListed(text, i > 0 ? ',' : '\0', total);
@@ -54,7 +54,7 @@ int RuleHitCount(RuleResult& result, int32_t type, const RuleInput& input) {
     int32_t sixes = 0;
     AppendText(text, "[");
     for (int32_t i = 0; i < count; ++i) {
-      const int32_t die = DrawDie(6);
+      const int32_t die = RandomSource::Die(6);
       AppendListed(text, i > 0 ? ',' : '\0', die);
       if (die >= 5) ++hits;
       if (die == 6) ++sixes;

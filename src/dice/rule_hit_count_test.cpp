@@ -80,7 +80,7 @@ TEST(HitCountRule, NoDiceShowNothingButTheValue) {
 uint32_t AlwaysSix() { return 5; }
 
 TEST(SixesChains, EndAtTheirBounds) {
-  ScopedDrawForTesting forced(AlwaysSix);
+  RandomSource::ScopedDrawsForTesting forced(AlwaysSix);
   // One die explodes 100 times: 101 sixes.
   Outcome outcome = RollRule(0, kExplodingCount, {.before = 1});
   EXPECT_EQ(outcome.text, "[606]");

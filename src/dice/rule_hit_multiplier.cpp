@@ -11,7 +11,7 @@ int RuleHitMultiplier(RuleResult& result, int32_t, const RuleInput& input) {
   if (!input.has_after) return 1;
   const int32_t skill = input.after;
   const int32_t limit = input.critical_count > 0 ? input.critical[0] : 0;
-  const int32_t roll = DrawDie(20);
+  const int32_t roll = RandomSource::Die(20);
   int32_t value = 0;
   if (skill / 32 >= roll && limit >= 32) {
     value = 32;

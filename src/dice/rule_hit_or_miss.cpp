@@ -20,7 +20,7 @@ int RuleHitOrMiss(RuleResult& result, int32_t, const RuleInput& input) {
   std::string text = "[";
   int32_t hits = 0;
   for (int32_t i = 0; i < count; ++i) {
-    const int32_t die = DrawDie(6);
+    const int32_t die = RandomSource::Die(6);
     AppendListed(text, i > 0 ? ',' : '\0', die);
     if (die >= threshold) ++hits;
   }

@@ -40,7 +40,7 @@ int RuleKeepThree(RuleResult& result, int32_t, const RuleInput& input) {
   std::string list;
   int32_t faces[7] = {};
   for (int64_t i = 0; i < count; ++i) {
-    const int32_t die = DrawDie(6);
+    const int32_t die = RandomSource::Die(6);
     ++faces[die];
     AppendListed(list, i > 0 ? ',' : '\0', die);
   }

@@ -21,7 +21,7 @@ int RuleLadder(RuleResult& result, int32_t, const RuleInput& input) {
   std::string text;
   int32_t counted = 0;
   while (counted < kMaxRolls) {
-    const int32_t die = DrawDie(12);
+    const int32_t die = RandomSource::Die(12);
     AppendFormatted(text, "[%d]", die);
     if (die == 12) {
       AppendText(text, "<ファンブル>");

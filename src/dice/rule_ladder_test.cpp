@@ -42,7 +42,7 @@ TEST(LadderRule, Operands) {
 uint32_t AlwaysEleven() { return 10; }
 
 TEST(LadderRule, EndsAtItsBound) {
-  ScopedDrawForTesting forced(AlwaysEleven);
+  RandomSource::ScopedDrawsForTesting forced(AlwaysEleven);
   const Outcome outcome = RollRule(0, kLadder, {.after = 5});
   EXPECT_EQ(outcome.code, 0);
   EXPECT_EQ(outcome.value, 1000);

@@ -31,7 +31,7 @@ int RuleNechronica(RuleResult& result, int32_t type, const RuleInput& input) {
   std::string raw_list, modified_list;
   int32_t highest = modifier, damaged = 0;
   for (int32_t i = 0; i < count; ++i) {
-    const int32_t die = DrawZeroBased(10) + 1;
+    const int32_t die = RandomSource::Draw(10) + 1;
     const int32_t value = Saturate(static_cast<int64_t>(die) + modifier);
     AppendListed(raw_list, i > 0 ? ',' : '\0', die);
     if (modifier != 0) AppendListed(modified_list, i > 0 ? ',' : '\0', value);

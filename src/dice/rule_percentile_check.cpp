@@ -9,8 +9,8 @@ namespace Dice {
 
 int RulePercentileCheck(RuleResult& result, int32_t, const RuleInput& input) {
   if (!input.has_after) return 1;
-  const int32_t tens = DrawZeroBased(10);
-  const int32_t units = DrawZeroBased(10);
+  const int32_t tens = RandomSource::Draw(10);
+  const int32_t units = RandomSource::Draw(10);
   const int32_t roll = tens * 10 + units;
   const char* mark;
   int32_t value = 0;

@@ -8,8 +8,8 @@
 namespace Dice {
 
 int RulePercentileDoubles(RuleResult& result, int32_t, const RuleInput& input) {
-  const int32_t tens = DrawZeroBased(10);
-  const int32_t units = DrawZeroBased(10);
+  const int32_t tens = RandomSource::Draw(10);
+  const int32_t units = RandomSource::Draw(10);
   const int32_t rolled = tens * 10 + units;
   const bool has_target = input.has_after || input.critical_count > 0;
   const int32_t target = input.has_after ? input.after : (input.critical_count > 0 ? input.critical[0] : 0);

@@ -15,7 +15,7 @@ int RollCounted(RuleResult& result, int32_t count, int32_t faces, const RuleInpu
   uint32_t sum = 0;  // wraps at 32 bits like the rest of the arithmetic
   int32_t first = 0, second = 0;
   for (int32_t i = 0; i < count; ++i) {
-    const int32_t die = DrawDie(static_cast<uint32_t>(faces));
+    const int32_t die = RandomSource::Die(faces);
     sum += static_cast<uint32_t>(die);
     if (i == 0) first = die;
     if (i == 1) second = die;
@@ -24,7 +24,7 @@ int RollCounted(RuleResult& result, int32_t count, int32_t faces, const RuleInpu
   }
   AppendText(text, "]");
   // The game mode is read only for the one roll it can change.
-  if (count == 2 && faces == 6 && std::string_view(input.GameModeCode()) == "QS") {
+  if (count == 2 && faces == 6 && input.Mode() == mirado::GameMode::kQuickStart) {
     if (first == 1) AppendText(text, "<負けるな>");
     if (second == 1) AppendText(text, "<生きろ>");
   }
@@ -41,7 +41,7 @@ int RollDigits(RuleResult& result, int32_t number) {
   int count = 0;
   uint32_t sum = 0, place = 1;  // 2 at the 10^9 place wraps, like other sums
   for (int32_t rest = number; rest > 0 && rest % 10 != 0; rest /= 10, place *= 10) {
-    const int32_t die = DrawDie(static_cast<uint32_t>(rest % 10));
+    const int32_t die = RandomSource::Die(rest % 10);
     dice[count++] = die;
     sum += static_cast<uint32_t>(die) * place;
     if (rest < 10) break;

@@ -6,8 +6,8 @@
 namespace Dice {
 
 int RuleRabbit(RuleResult& result, int32_t, const RuleInput&) {
-  const int32_t a = DrawDie(6);
-  const int32_t b = DrawDie(6);
+  const int32_t a = RandomSource::Die(6);
+  const int32_t b = RandomSource::Die(6);
   int32_t sum = a % 6 + b % 6;
   const char* failure = "";
   if (sum == 0) {

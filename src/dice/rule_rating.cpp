@@ -29,8 +29,8 @@ int RuleRating(RuleResult& result, int32_t, const RuleInput& input) {
   int64_t total = 0;
   int rolls = 0;
   for (;;) {
-    const int32_t a = DrawDie(6);
-    const int32_t b = DrawDie(6);
+    const int32_t a = RandomSource::Die(6);
+    const int32_t b = RandomSource::Die(6);
     const int32_t sum = a + b;
     ++rolls;
     if (rolls == 1 && sum == 2) {

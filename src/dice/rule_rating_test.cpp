@@ -74,7 +74,7 @@ TEST(RatingRule, Operands) {
 uint32_t AlwaysSix() { return 5; }
 
 TEST(RatingRule, ChainEndsAtItsBound) {
-  ScopedDrawForTesting forced(AlwaysSix);
+  RandomSource::ScopedDrawsForTesting forced(AlwaysSix);
   // The lowest critical value, 3: 1000 rolls of 6 and 6, each reading 10.
   const Outcome outcome = RollRule(0, kRating, {.after = 20, .critical = {3}});
   EXPECT_EQ(outcome.code, 0);

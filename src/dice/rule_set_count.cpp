@@ -17,7 +17,7 @@ int RuleSetCount(RuleResult& result, int32_t type, const RuleInput& input) {
       input.critical_count > 0 && input.critical[0] >= 1 && input.critical[0] <= 6 ? input.critical[0] : 0;
 
   int32_t faces[7] = {};
-  for (int32_t i = 0; i < count; ++i) ++faces[DrawDie(6)];
+  for (int32_t i = 0; i < count; ++i) ++faces[RandomSource::Die(6)];
 
   std::string list;
   for (int face = 1; face <= 6; ++face) {

@@ -7,8 +7,8 @@
 namespace Dice {
 
 int RuleSwappedPercentile(RuleResult& result, int32_t type, const RuleInput&) {
-  const int32_t x = DrawZeroBased(10);
-  const int32_t y = DrawZeroBased(10);
+  const int32_t x = RandomSource::Draw(10);
+  const int32_t y = RandomSource::Draw(10);
   const int32_t low = x < y ? x : y;
   const int32_t high = x < y ? y : x;
   result.value = type == kSwapLargerFirst ? high * 10 + low : low * 10 + high;

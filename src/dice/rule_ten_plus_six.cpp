@@ -16,8 +16,8 @@ constexpr int kMaxPairs = 1000;
 }  // namespace
 
 int RuleTenPlusSix(RuleResult& result, int32_t, const RuleInput&) {
-  const int32_t ten = DrawZeroBased(10) + 1;
-  const int32_t six = DrawDie(6);
+  const int32_t ten = RandomSource::Draw(10) + 1;
+  const int32_t six = RandomSource::Die(6);
   const char* mark = ten == 10 ? "<クリティカル>" : ten == 1 ? "<ファンブル>" : "";
   result.value = ten + six;
   mirado::FormatText(result.text, kTextSize, "[%2d,%d]%s", ten, six, mark);
@@ -29,8 +29,8 @@ int RuleTenPlusSixChain(RuleResult& result, int32_t, const RuleInput&) {
   int32_t value = 0;
   bool subtract = false;
   for (int pair = 1;; ++pair) {
-    const int32_t ten = DrawZeroBased(10) + 1;
-    const int32_t six = DrawDie(6);
+    const int32_t ten = RandomSource::Draw(10) + 1;
+    const int32_t six = RandomSource::Die(6);
     AppendFormatted(text, "[%2d,%d]", ten, six);
     value += subtract ? -(ten + six) : ten + six;
     if ((ten != 1 && ten != 10) || pair >= kMaxPairs) break;

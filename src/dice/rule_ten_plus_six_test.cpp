@@ -50,12 +50,12 @@ uint32_t AlwaysOneAndOne() { return 30; }
 
 TEST(TenPlusSixChainRule, EndsAtItsBound) {
   {
-    ScopedDrawForTesting forced(AlwaysTenAndSix);
+    RandomSource::ScopedDrawsForTesting forced(AlwaysTenAndSix);
     const Outcome outcome = RollRule(0, kTenPlusSixChain);
     EXPECT_EQ(outcome.value, 1000 * 16);
     EXPECT_EQ(outcome.text.size(), kTextSize - 1);
   }
-  ScopedDrawForTesting forced(AlwaysOneAndOne);
+  RandomSource::ScopedDrawsForTesting forced(AlwaysOneAndOne);
   EXPECT_EQ(RollRule(0, kTenPlusSixChain).value, 2 - 999 * 2);
 }
 

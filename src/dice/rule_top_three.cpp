@@ -18,7 +18,7 @@ int RuleTopThree(RuleResult& result, int32_t type, const RuleInput& input) {
   std::string list;
   int32_t faces[7] = {};
   for (int32_t i = 0; i < count; ++i) {
-    const int32_t die = DrawDie(6);
+    const int32_t die = RandomSource::Die(6);
     ++faces[die];
     AppendListed(list, i > 0 ? ',' : '\0', die);
   }

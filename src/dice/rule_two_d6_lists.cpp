@@ -57,8 +57,8 @@ void LoadLists(const RuleInput& input, ValueList& critical, ValueList& fumble) {
 
 // Two six-sided dice, written "[a,b]"; returns their sum.
 int32_t RollPair(std::string& text) {
-  const int32_t a = DrawDie(6);
-  const int32_t b = DrawDie(6);
+  const int32_t a = RandomSource::Die(6);
+  const int32_t b = RandomSource::Die(6);
   AppendFormatted(text, "[%d,%d]", a, b);
   return a + b;
 }

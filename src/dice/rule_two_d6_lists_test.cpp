@@ -82,7 +82,7 @@ uint32_t AlwaysSix() { return 5; }
 
 TEST(TwoD6ListRule, ChainsEndAtTheirBound) {
   TempSettings settings;
-  ScopedDrawForTesting forced(AlwaysSix);
+  RandomSource::ScopedDrawsForTesting forced(AlwaysSix);
   // 1000 rolls of 12 at most; the last one counts as the final roll.
   testing::Outcome outcome = testing::RollRule(0, kTwoD6Critical, {.critical = {12}});
   EXPECT_EQ(outcome.value, 1000 * 12);

@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "core/random_source.h"
 #include "dice/dice.h"
 
 namespace Dice {
@@ -107,27 +108,8 @@ int RuleDescending(RuleResult& result, int32_t type, const RuleInput& input);
 // Largest number of dice one rule rolls at once; more is refused.
 constexpr int32_t kMaxDice = 1000;
 
-// One output of the process-wide generator, which every die of every rule
-// (and the erosion rise) is drawn from: a die of N faces is one output modulo
-// N, plus 1 unless zero-based. In tests inside the core the outputs can be
-// replaced (below).
-uint32_t DrawForRule();
-inline int32_t DrawDie(uint32_t faces) { return static_cast<int32_t>(DrawForRule() % faces + 1u); }
-inline int32_t DrawZeroBased(uint32_t faces) { return static_cast<int32_t>(DrawForRule() % faces); }
-
-// For tests inside the core (never exported from the library): replaces the
-// outputs the rules draw, so that a test can force the dice that drive a
-// chain to its bound; null restores the generator. The scoped form restores
-// it when it goes out of scope.
-using DrawFunction = uint32_t (*)();
-void SetDrawForTesting(DrawFunction draw);
-class ScopedDrawForTesting {
- public:
-  explicit ScopedDrawForTesting(DrawFunction draw) { SetDrawForTesting(draw); }
-  ~ScopedDrawForTesting() { SetDrawForTesting(nullptr); }
-  ScopedDrawForTesting(const ScopedDrawForTesting&) = delete;
-  ScopedDrawForTesting& operator=(const ScopedDrawForTesting&) = delete;
-};
+// Every die comes from the one die source of the core (RandomSource::Die,
+// RandomSource::Draw), whose forced-draw seam the tests use.
 
 // ---- Values ---------------------------------------------------------------------
 // Sums of dice and large modifiers are kept in 64 bits and brought into the

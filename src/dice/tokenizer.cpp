@@ -5,7 +5,6 @@
 
 #include "core/text.h"
 #include "dice/dice.h"
-#include "platform/platform.h"
 
 namespace Dice {
 namespace {
@@ -77,7 +76,7 @@ void TokenList::Remove(int i) {
 
 bool CannotStartExpression(const char* word) {
   const auto b = static_cast<unsigned char>(word[0]);
-  return mirado::platform::IsLeadByte(b) && b >= 0x83;
+  return mirado::IsLeadByte(b) && b >= 0x83;
 }
 
 bool Tokenize(const char* expression, TokenList& list, bool* saw_operator, bool* saw_keyword) {

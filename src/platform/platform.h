@@ -12,26 +12,18 @@
 #include <string>
 #include <string_view>
 
+#include "codepage/codepage.h"
+
 namespace mirado::platform {
 
-// ---- Code page 932 characters ------------------------------------------------
-// True for the first byte of a double-byte Shift-JIS character.
-inline bool IsLeadByte(unsigned char b) { return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC); }
-// True for a byte that can follow a lead byte as the second half of a
-// character (0x40-0x7E, 0x80-0xFC). A lead byte followed by anything else is
-// a cut character, and the byte after it stands alone.
-inline bool IsTrailByte(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b >= 0x80 && b <= 0xFC); }
-// The length of the longest prefix of `text` of at most `limit` bytes that
-// ends on a character boundary (a lead byte and its trail byte stay together).
-inline std::size_t CharacterPrefix(std::string_view text, std::size_t limit) {
-  std::size_t end = 0;
-  while (end < text.size()) {
-    const std::size_t width = IsLeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1;
-    if (end + width > limit) break;
-    end += width;
-  }
-  return end;
-}
+// ---- Code page 932 ---------------------------------------------------------------
+// Character boundaries and the conversion to and from UTF-16 come from the
+// code-page library the hosts share (codepage/codepage.h).
+using codepage::CharacterPrefix;
+using codepage::Cp932ToUtf16;
+using codepage::IsLeadByte;
+using codepage::IsTrailByte;
+using codepage::Utf16ToCp932;
 
 // ---- Private-profile (INI) store -------------------------------------------
 // Semantics of the Windows private-profile functions: section and key names
@@ -116,13 +108,6 @@ bool ProfileWriteString(const std::string& path, std::string_view section, const
 // `size` bytes: when the buffer is too small the last entry is cut and the
 // result holds size - 2 bytes before the final NUL pair.
 std::string ProfileGetSection(const std::string& path, std::string_view section, std::size_t size);
-
-// ---- Code page 932 <-> UTF-16 ------------------------------------------------
-// Never fails: invalid or cut double-byte sequences become U+30FB (consuming
-// both bytes), characters without a mapping become '?', and best-fit mappings
-// apply, exactly as MultiByteToWideChar/WideCharToMultiByte(932) do.
-std::u16string Cp932ToUtf16(std::string_view text);
-std::string Utf16ToCp932(std::u16string_view text);
 
 // ---- Japanese locale mappings (LCMapStringW, locale 0x411) -------------------
 // Full width + katakana + upper case at once: ASCII to full-width forms, the

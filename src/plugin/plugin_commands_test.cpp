@@ -5,7 +5,7 @@
 #include <cstring>
 #include <filesystem>
 
-#include "core/game_mode_table.h"
+#include "core/game_mode.h"
 #include "core/settings_store.h"
 #include "core/text.h"
 #include "mirado/mirado.h"
@@ -36,11 +36,11 @@ class PluginCommandsTest : public ::testing::Test {
 };
 
 TEST_F(PluginCommandsTest, EveryGameModeIsSetByItsCodeAndStoredAsIt) {
-  ASSERT_EQ(25u, SettingsStore::kGameModeCount);
+  ASSERT_EQ(25u, mirado::kGameModeCount);
   std::string before = "未設定";
   std::string before_code;
-  for (std::size_t i = 0; i < SettingsStore::kGameModeCount; ++i) {
-    const auto& mode = SettingsStore::kGameModeTable[i];
+  for (std::size_t i = 0; i < mirado::kGameModeCount; ++i) {
+    const auto& mode = mirado::kGameModeTable[i];
     SCOPED_TRACE(mode.code);
     std::string lower = mode.code;
     for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -51,8 +51,8 @@ TEST_F(PluginCommandsTest, EveryGameModeIsSetByItsCodeAndStoredAsIt) {
     before = mode.name;
     before_code = std::string("(") + mode.code + ")";
   }
-  EXPECT_STREQ("？？？", SettingsStore::kGameModeTable[23].name);
-  EXPECT_STREQ("？？？", SettingsStore::kGameModeTable[24].name);
+  EXPECT_STREQ("？？？", mirado::kGameModeTable[23].name);
+  EXPECT_STREQ("？？？", mirado::kGameModeTable[24].name);
 }
 
 TEST_F(PluginCommandsTest, AFailedWriteIsToldAndNothingElseClaimed) {

@@ -1,6 +1,6 @@
 #include <string>
 
-#include "core/game_mode_table.h"
+#include "core/game_mode.h"
 #include "core/settings_store.h"
 #include "core/text.h"
 #include "plugin/plugin_commands.h"
@@ -9,18 +9,6 @@ namespace BotCommand {
 namespace {
 
 constexpr const char* kSection = "GameMode";
-
-// The first game mode, in table order, one of whose patterns takes the whole
-// word as typed (case-insensitive, not folded); null when none does.
-const SettingsStore::GameModeEntry* FindGameMode(const std::u16string& word) {
-  for (std::size_t i = 0; i < SettingsStore::kGameModeCount; ++i) {
-    const SettingsStore::GameModeEntry& row = SettingsStore::kGameModeTable[i];
-    for (const char16_t* pattern : row.patterns) {
-      if (pattern != nullptr && *pattern != u'\0' && mirado::FullMatchWide(word, pattern)) return &row;
-    }
-  }
-  return nullptr;
-}
 
 }  // namespace
 
@@ -36,8 +24,8 @@ void SetGameMode::Execute() {
   std::string line;
   Reply.Clear();
   const bool query = mirado::FullMatchWide(word, u"[\\?？]");
-  const SettingsStore::GameModeEntry* mode = query ? nullptr : FindGameMode(word);
-  if (query || (mode != nullptr && mirado::FullMatch(ModeCode(), mode->code))) {
+  const mirado::GameModeEntry* mode = query ? nullptr : mirado::FindGameMode(word);
+  if (query || (mode != nullptr && Mode() == mode->mode)) {
     mirado::FormatToString(line, kReplyBufferSize, "NOTICE %s :%s のモードは「%s%s」です", ReplyTarget, ReplyTarget,
                            name_text.c_str(), code_text.c_str());
     Reply.Line(line);

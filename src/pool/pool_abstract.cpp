@@ -3,7 +3,6 @@
 #include "core/settings_store.h"
 #include "core/sizes.h"
 #include "core/text.h"
-#include "platform/platform.h"
 #include "pool/pool.h"
 
 namespace PoolCommand {
@@ -32,7 +31,7 @@ void PoolAbstract::Show(bool long_form) {
   std::string pool = SettingsStore::ReadString(SettingsPath.c_str(), kPoolSection, Key, "", BotCommand::kLineSize);
   if (Blank(kind)) kind = "不明";
   if (Blank(pool)) pool = "No Data";
-  pool.resize(mirado::platform::CharacterPrefix(pool, pool.size()));
+  pool.resize(mirado::CharacterPrefix(pool, pool.size()));
   if (long_form) AddLine("プール種別：" + kind);
   AddLine("　　プール：" + pool);
 }

@@ -56,7 +56,7 @@ int32_t RollResurrectionDice(int32_t count, std::string* text) {
 }  // namespace
 
 void DX_Resurrect::Execute() {
-  if (!mirado::FullMatch(ModeCode(), "DX")) return;
+  if (Mode() != mirado::GameMode::kDoubleCross) return;
   const std::u16string text = mirado::ToWide(Rest != nullptr ? Rest : "");
   std::vector<std::u16string> groups;
   bool found = false;

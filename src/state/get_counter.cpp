@@ -4,7 +4,6 @@
 
 #include "core/settings_store.h"
 #include "core/text.h"
-#include "platform/platform.h"
 #include "state/counter_store.h"
 #include "state/state.h"
 
@@ -51,7 +50,7 @@ void GetCounter::Execute() {
       AppendEntry(list, entries[i].first, entries[i].second);
     }
     // The list is cut to 1023 bytes; never inside a double-byte character.
-    list.resize(mirado::platform::CharacterPrefix(list, list.size()));
+    list.resize(mirado::CharacterPrefix(list, list.size()));
     mirado::FormatToString(line, kReplyBufferSize, "NOTICE %s :%s", ReplyTarget, list.c_str());
     Reply.Line(line);
     return;

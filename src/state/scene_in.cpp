@@ -14,7 +14,7 @@ namespace {
 
 // One game mode's way of entering a scene.
 struct SceneRule {
-  const char* mode_pattern;
+  mirado::GameMode mode;
   void (*enter)(BotCommandAbstract& command, const char* name);
 };
 
@@ -42,15 +42,15 @@ void CountScene(BotCommandAbstract& command, const char* name) {
 }
 
 const SceneRule kSceneRules[] = {
-    {"DX", RaiseErosion},
-    {"ALS", CountScene},
+    {mirado::GameMode::kDoubleCross, RaiseErosion},
+    {mirado::GameMode::kAlshard, CountScene},
 };
 
 }  // namespace
 
 void SceneIn::Execute() {
   for (const SceneRule& rule : kSceneRules) {
-    if (!mirado::FullMatch(ModeCode(), rule.mode_pattern)) continue;
+    if (Mode() != rule.mode) continue;
     if (CounterStore::RefuseSharedSection(*this)) return;
     // The character's own name: the registered name or the nick, without
     // the suffix some game modes add to the display name.

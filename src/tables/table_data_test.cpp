@@ -7,7 +7,7 @@
 #include <set>
 #include <string>
 
-#include "platform/platform.h"
+#include "core/text.h"
 #include "tables/table_data_list.h"
 
 namespace Tables::Data {
@@ -39,7 +39,7 @@ TEST(TableData, EveryTextFitsItsFieldAndNoRowIsEmptyOrRepeated) {
         EXPECT_LT(length, static_cast<std::size_t>(column.width)) << column.name << " row " << row;
         EXPECT_TRUE(column.optional || length > 0) << column.name << " row " << row;
         std::size_t pos = 0;
-        while (pos < length) pos += mirado::platform::IsLeadByte(static_cast<unsigned char>(text[pos])) ? 2 : 1;
+        while (pos < length) pos += mirado::IsLeadByte(static_cast<unsigned char>(text[pos])) ? 2 : 1;
         EXPECT_EQ(pos, length) << column.name << " row " << row;
       }
       EXPECT_TRUE(seen.insert(whole).second || table.repeats) << "row " << row << " repeats an earlier one";

@@ -4,10 +4,7 @@
 
 namespace Tables {
 
-int32_t Draw(int32_t faces) {
-  if (faces <= 0) return 0;
-  return static_cast<int32_t>(RandomSource::Next32() % static_cast<uint32_t>(faces));
-}
+int32_t Draw(int32_t faces) { return RandomSource::Draw(faces); }
 
 int32_t Roll2D6() {
   const int32_t first = Draw(6);

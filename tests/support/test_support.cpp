@@ -12,10 +12,10 @@
 #include <windows.h>
 #endif
 
+#include "codepage/codepage.h"
 #include "core/random_source.h"
 #include "core/settings_store.h"
 #include "mirado/mirado.h"
-#include "platform/platform.h"
 
 namespace mirado::testing {
 namespace {
@@ -159,8 +159,8 @@ std::vector<std::string> Lines(const std::string& reply) {
   return lines;
 }
 
-std::string ToCp932(const std::string& utf8) { return platform::Utf16ToCp932(Utf8ToUtf16(utf8)); }
-std::string ToUtf8(const std::string& cp932) { return Utf16ToUtf8(platform::Cp932ToUtf16(cp932)); }
+std::string ToCp932(const std::string& utf8) { return codepage::Utf16ToCp932(Utf8ToUtf16(utf8)); }
+std::string ToUtf8(const std::string& cp932) { return Utf16ToUtf8(codepage::Cp932ToUtf16(cp932)); }
 
 bool UnderWine() {
 #ifdef _WIN32

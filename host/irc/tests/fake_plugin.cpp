@@ -5,6 +5,7 @@
 //
 // Command answers "NOTICE <channel> :C <nick> <channel> <text>", except for
 // these texts (the first word decides):
+//   alias ...   nothing: a phrase only Alias knows
 //   raw         writes lines a plug-in must never get sent: PRIVMSG, JOIN,
 //               QUIT, an empty line, and lower-case "notice" (which is sent)
 //   long N      one NOTICE whose text is N double-byte characters (あ)
@@ -12,7 +13,8 @@
 //   overrun     fills the whole buffer without a terminating NUL
 // and it reports "dirty" when the buffer it gets is not all zero or the
 // three host values are not empty.
-// Alias answers "NOTICE <channel> :A <text>" for texts starting with "alias".
+// Alias answers "NOTICE <channel> :A <text>" for texts holding "alias" (so a
+// line Command answered and Alias would too shows which the host asked).
 // Part answers "NOTICE <channel> :P <nick>" and "PART <channel> :bye".
 #include <cstdarg>
 #include <cstdio>
@@ -54,6 +56,7 @@ MIRADO_API void Command(const char* nick, const char* h2, const char* h3, const 
     Append(output, "NOTICE %s :dirty\r\n", channel);
     return;
   }
+  if (StartsWith(text, "alias")) return;
   if (StartsWith(text, "raw")) {
     Append(output, "PRIVMSG %s :evil\r\nJOIN #elsewhere\r\n\r\nQUIT :bye\r\nnotice %s :quiet\r\n", channel, channel);
     return;
@@ -88,7 +91,7 @@ MIRADO_API void Alias(const char*, const char* h2, const char* h3, const char* h
     Append(output, "NOTICE %s :dirty\r\n", channel);
     return;
   }
-  if (StartsWith(text, "alias")) Append(output, "NOTICE %s :A %s\r\n", channel, text);
+  if (std::strstr(text, "alias") != nullptr) Append(output, "NOTICE %s :A %s\r\n", channel, text);
 }
 
 MIRADO_API void Part(const char* nick, const char*, const char*, const char*, const char* channel, const char*,

@@ -4,12 +4,12 @@
 #include <algorithm>
 #include <array>
 
-#include "platform/platform.h"
+#include "codepage/codepage.h"
 
-namespace mirado::platform {
+namespace mirado::codepage {
 namespace {
 
-#include "platform/cp932_tables.inc"
+#include "codepage/cp932_tables.inc"
 
 int TrailIndex(unsigned char b) {
   if (b >= 0x40 && b <= 0x7E) return b - 0x40;
@@ -70,4 +70,4 @@ std::string Utf16ToCp932(std::u16string_view text) {
   return out;
 }
 
-}  // namespace mirado::platform
+}  // namespace mirado::codepage

@@ -1,12 +1,13 @@
 // The code page 932 converters against the dumps of the Windows functions:
 // every single byte, every lead/trail pair and every mapped code unit.
+#include "codepage/codepage.h"
+
 #include <fstream>
 #include <sstream>
 
-#include "platform/platform.h"
 #include "support/test_support.h"
 
-namespace mirado::platform {
+namespace mirado::codepage {
 namespace {
 
 std::vector<std::vector<std::string>> Rows(const std::string& name) {
@@ -76,5 +77,19 @@ TEST(Codepage, NarrowLiteralsAreCodePage932) {
   EXPECT_EQ("\x95\x5C", std::string("表"));
 }
 
+TEST(CharacterPrefix, KeepsCharactersWholeAndNeverGrowsTheText) {
+  const std::string text =
+      "a\x82\xA0"
+      "b";  // a, あ, b
+  EXPECT_EQ(CharacterPrefix(text, 4), 4u);
+  EXPECT_EQ(CharacterPrefix(text, 3), 3u);
+  EXPECT_EQ(CharacterPrefix(text, 2), 1u);  // not half of あ
+  EXPECT_EQ(CharacterPrefix(text, 0), 0u);
+  // A lead byte that ends the text is half a character: left out, so a
+  // resize to the prefix never appends a byte.
+  EXPECT_EQ(CharacterPrefix("ab\x82", 10), 2u);
+  EXPECT_EQ(CharacterPrefix("\x82", 1), 0u);
+}
+
 }  // namespace
-}  // namespace mirado::platform
+}  // namespace mirado::codepage

@@ -1,9 +1,9 @@
 // Code page 932 <-> UTF-16 through the Windows conversion functions.
 #include <windows.h>
 
-#include "platform/platform.h"
+#include "codepage/codepage.h"
 
-namespace mirado::platform {
+namespace mirado::codepage {
 
 std::u16string Cp932ToUtf16(std::string_view text) {
   if (text.empty()) return {};
@@ -26,4 +26,4 @@ std::string Utf16ToCp932(std::u16string_view text) {
   return out;
 }
 
-}  // namespace mirado::platform
+}  // namespace mirado::codepage
