@@ -1,5 +1,6 @@
 #include "cards/deck_kinds.h"
 
+#include "core/first_match.h"
 #include "core/text.h"
 
 namespace Cards {
@@ -26,13 +27,11 @@ const DeckKindRow kDeckKindTable[] = {
 const std::size_t kDeckKindTableSize = sizeof kDeckKindTable / sizeof kDeckKindTable[0];
 
 const DeckKind* FindDeckKind(const char* kind, const char* option) {
-  for (const DeckKindRow& row : kDeckKindTable) {
-    if (row.deck == nullptr || row.kind_pattern[0] == '\0') break;
-    if (!mirado::FullMatch(kind, row.kind_pattern)) continue;
-    if (row.option_pattern[0] != '\0' && !mirado::FullMatch(option, row.option_pattern)) continue;
-    return row.deck;
-  }
-  return nullptr;
+  const DeckKindRow* row = mirado::FirstRowWhere(kDeckKindTable, [&](const DeckKindRow& r) {
+    return r.deck != nullptr && mirado::FullMatch(kind, r.kind_pattern) &&
+           (r.option_pattern[0] == '\0' || mirado::FullMatch(option, r.option_pattern));
+  });
+  return row != nullptr ? row->deck : nullptr;
 }
 
 int32_t DeckSize(const DeckKind& deck, const char* option) {

@@ -7,6 +7,7 @@
 #include "cards/deck_clock.h"
 #include "cards/deck_deal.h"
 #include "cards/deck_kinds.h"
+#include "core/first_match.h"
 #include "core/settings_store.h"
 #include "core/text.h"
 
@@ -73,8 +74,8 @@ void DrawCard::Execute() {
       {"SET", &DrawCard::SetDeck},
       {"\\?", &DrawCard::ShowDeck},
   };
-  for (const SubCommand& sub : kSubCommands) {
-    if (mirado::FullMatch(words_[0], sub.pattern)) return (this->*sub.run)();
+  if (const SubCommand* sub = mirado::FirstMatch(kSubCommands, &SubCommand::pattern, words_[0])) {
+    return (this->*sub->run)();
   }
   Draw();
 }

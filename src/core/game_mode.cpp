@@ -2,8 +2,10 @@
 
 #include <map>
 #include <mutex>
+#include <span>
 #include <string>
 
+#include "core/first_match.h"
 #include "core/text.h"
 
 namespace mirado {
@@ -71,12 +73,12 @@ const GameModeEntry kGameModeTable[] = {
 const std::size_t kGameModeCount = sizeof kGameModeTable / sizeof kGameModeTable[0];
 
 const GameModeEntry* FindGameMode(std::u16string_view word) {
-  for (std::size_t i = 0; i < kGameModeCount; ++i) {
-    for (const char16_t* pattern : kGameModeTable[i].patterns) {
-      if (pattern != nullptr && *pattern != u'\0' && FullMatchWide(word, pattern)) return &kGameModeTable[i];
+  return FirstRowWhere(std::span<const GameModeEntry>(kGameModeTable, kGameModeCount), [&](const GameModeEntry& mode) {
+    for (const char16_t* pattern : mode.patterns) {
+      if (pattern != nullptr && FullMatchWide(word, pattern)) return true;
     }
-  }
-  return nullptr;
+    return false;
+  });
 }
 
 const GameModeEntry* FindGameMode(std::string_view word) {

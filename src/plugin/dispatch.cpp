@@ -2,9 +2,11 @@
 
 #include <cstring>
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "core/first_match.h"
 #include "core/text.h"
 #include "dice/dice.h"
 
@@ -106,11 +108,9 @@ const CommandEntry* FindCommand(const char* name, int param_count) {
   // dice expression such as "2D6+3") is turned away without running them.
   const auto first = static_cast<unsigned char>(name[0]);
   if (!((first >= 'A' && first <= 'Z') || (first >= 'a' && first <= 'z'))) return nullptr;
-  for (std::size_t i = 0; i < kCommandTableSize; ++i) {
-    const CommandEntry& row = kCommandTable[i];
-    if (param_count >= row.MinParams && mirado::FullMatch(name, row.Pattern)) return &row;
-  }
-  return nullptr;
+  return mirado::FirstRowWhere(
+      std::span<const CommandEntry>(kCommandTable, kCommandTableSize),
+      [&](const CommandEntry& row) { return param_count >= row.MinParams && mirado::FullMatch(name, row.Pattern); });
 }
 
 }  // namespace BotCommand

@@ -1,9 +1,11 @@
 // The pool command: chooses the sub-command, finds the channel's pool kind
 // and runs one operation of a pool object of that kind.
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "core/first_match.h"
 #include "core/settings_store.h"
 #include "core/text.h"
 #include "pool/pool.h"
@@ -37,12 +39,9 @@ constexpr SubCommand kSubCommands[] = {
 };
 
 PoolCommand::PoolAbstract* (*FindKind(const std::string& kind))() {
-  const std::u16string wide = mirado::ToWide(kind);
-  for (std::size_t i = 0; i < PoolCommand::kPoolKindTableSize; ++i) {
-    const PoolCommand::PoolKindEntry& row = PoolCommand::kPoolKindTable[i];
-    if (mirado::FullMatchWide(wide, row.Pattern)) return row.Factory;
-  }
-  return nullptr;
+  const std::span<const PoolCommand::PoolKindEntry> kinds(PoolCommand::kPoolKindTable, PoolCommand::kPoolKindTableSize);
+  const auto* row = mirado::FirstMatch(kinds, &PoolCommand::PoolKindEntry::Pattern, mirado::ToWide(kind));
+  return row != nullptr ? row->Factory : nullptr;
 }
 
 }  // namespace
@@ -58,12 +57,10 @@ void PoolDice::Execute() {
   if (arguments.empty()) return;
 
   Operation operation = Operation::kAdd;
-  for (const SubCommand& sub : kSubCommands) {
-    if (!mirado::FullMatchWide(arguments[0], sub.pattern)) continue;
-    operation = sub.operation;
-    if (sub.consumes == Consumes::kWord) arguments.erase(arguments.begin());
-    if (sub.consumes == Consumes::kFirstCharacter) arguments[0].erase(0, 1);
-    break;
+  if (const SubCommand* sub = mirado::FirstMatch(kSubCommands, &SubCommand::pattern, arguments[0])) {
+    operation = sub->operation;
+    if (sub->consumes == Consumes::kWord) arguments.erase(arguments.begin());
+    if (sub->consumes == Consumes::kFirstCharacter) arguments[0].erase(0, 1);
   }
 
   auto answer = [this](const std::string& text) {

@@ -3,6 +3,7 @@
 // are the character's counter in this channel. Other game modes get no answer.
 #include <string>
 
+#include "core/first_match.h"
 #include "core/random_source.h"
 #include "core/settings_store.h"
 #include "core/text.h"
@@ -49,17 +50,15 @@ const SceneRule kSceneRules[] = {
 }  // namespace
 
 void SceneIn::Execute() {
-  for (const SceneRule& rule : kSceneRules) {
-    if (Mode() != rule.mode) continue;
-    if (CounterStore::RefuseSharedSection(*this)) return;
-    // The character's own name: the registered name or the nick, without
-    // the suffix some game modes add to the display name.
-    char name[kShortSize];
-    mirado::CopyText(name, sizeof name, Nick);
-    SettingsStore::LoadCharacterName(name, sizeof name);
-    rule.enter(*this, name);
-    return;
-  }
+  const mirado::GameMode mode = Mode();
+  const SceneRule* rule = mirado::FirstRowWhere(kSceneRules, [&](const SceneRule& r) { return r.mode == mode; });
+  if (rule == nullptr || CounterStore::RefuseSharedSection(*this)) return;
+  // The character's own name: the registered name or the nick, without the
+  // suffix some game modes add to the display name.
+  char name[kShortSize];
+  mirado::CopyText(name, sizeof name, Nick);
+  SettingsStore::LoadCharacterName(name, sizeof name);
+  rule->enter(*this, name);
 }
 
 }  // namespace BotCommand

@@ -10,14 +10,14 @@ namespace {
 
 using testing::Answer;
 using testing::ExpectEveryRow;
+using testing::Faces;
 using testing::Head;
-using testing::SeedStarting;
 
 TEST(AlsCircumstances, FirstRowWithBothColumns) {
   // 1 and 2 read row 0, whose birth, circumstance and encounter changed in
   // ff and whose quest did not.
   using namespace Data;
-  EXPECT_EQ(Answer("#T ALS LIFE", SeedStarting({{6, 0}, {6, 1}})),
+  EXPECT_EQ(Answer("#T ALS LIFE", Faces({{6, 0}, {6, 1}})),
             Head() + "出自：[1,2]" + als_birth.Text(0, 0) + Head() + "　　　特徴：(旧)" + als_birth.Text(0, 1) + "（" +
                 als_birth.Text(0, 2) + "）" + Head() + "　　　　　　(ff)" + als_birth.Text(0, 3) + "（" +
                 als_birth.Text(0, 4) + "）" + Head() + "境遇：[1,2](旧)" + als_circumstance.Text(0, 0) + " ／ (ff)" +
@@ -30,14 +30,14 @@ TEST(AlsCircumstances, LastRowAndOlderOnlyForms) {
   // 6 and 6 read row 17: ff birth and quest only; row 16 (6 and 3) an ff
   // encounter only.
   using namespace Data;
-  EXPECT_EQ(Answer("#T ALF LIFE", SeedStarting({{6, 5}, {6, 5}})),
+  EXPECT_EQ(Answer("#T ALF LIFE", Faces({{6, 5}, {6, 5}})),
             Head() + "出自：[6,6]" + als_birth.Text(17, 0) + Head() + "　　　特徴：(旧)" + als_birth.Text(17, 1) +
                 "（" + als_birth.Text(17, 2) + "）" + Head() + "　　　　　　(ff)" + als_birth.Text(17, 3) + "（" +
                 als_birth.Text(17, 4) + "）" + Head() + "境遇：[6,6]" + als_circumstance.Text(17, 0) + Head() +
                 "　　　クエスト：" + als_quest.Text(17, 0) + Head() + "邂逅：[6,6]" + als_encounter.Text(17, 0) +
                 Head() + "　　　コネ：" + als_encounter.Text(17, 1) + " ／ " + als_encounter.Text(17, 2) + " ／ " +
                 als_encounter.Text(17, 3));
-  const std::string reply = Answer("#T ALS LIFE", SeedStarting({{6, 5}, {6, 2}}));
+  const std::string reply = Answer("#T ALS LIFE", Faces({{6, 5}, {6, 2}}));
   EXPECT_NE(reply.find(Head() + "　　　特徴：" + als_birth.Text(16, 1) + "（" + als_birth.Text(16, 2) + "）"),
             std::string::npos);
   EXPECT_NE(reply.find(Head() + "　　　コネ：(旧) " + als_encounter.Text(16, 1) + " ／ " + als_encounter.Text(16, 2) +

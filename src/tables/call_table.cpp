@@ -52,7 +52,7 @@ void CallTable::Execute() {
     // Every matching row answers in turn and the last one's reply is sent;
     // the host's own text in the buffer stays.
     Reply.Clear();
-    Tables::kTableDirectory[row].handler(*this, words);
+    Tables::RunRow(*this, row, words);
   }
 }
 

@@ -1,12 +1,14 @@
 // The name table of the DX system: a code name and a personal name, with
-// family and given names of Japanese or foreign origin, chosen by weight.
+// family and given names of Japanese or foreign origin, chosen by weight. A
+// handler because the lists are chosen by option words and draws.
 #include <string>
 
+#include "core/random_source.h"
 #include "core/text.h"
 #include "tables/name_options.h"
 #include "tables/table_data_list.h"
-#include "tables/table_dice.h"
 #include "tables/table_handlers.h"
+#include "tables/table_kit.h"
 
 namespace Tables {
 namespace {
@@ -29,7 +31,7 @@ constexpr Origins kOrigins[] = {
 // foreign one a reading in Latin letters.
 constexpr int32_t kForeignKind = 1;
 
-enum Column { kName = 0, kReading = 1, kWeight = 2, kKind = 3 };
+using RandomSource::Draw;
 
 }  // namespace
 
@@ -50,32 +52,33 @@ void DxName(BotCommand::BotCommandAbstract& out, const TableWords& words) {
       foreign_family = Draw(25) == 0;
     }
   }
-  const Data::DataTable& given_names = foreign_given
-                                           ? (male ? Data::dx_given_foreign_male : Data::dx_given_foreign_female)
-                                           : (male ? Data::dx_given_japanese_male : Data::dx_given_japanese_female);
-  const Data::DataTable& family_names = foreign_family ? Data::dx_family_foreign : Data::dx_family_japanese;
+  const Data::Table<Data::dx_name_row>& given_names =
+      foreign_given ? (male ? Data::dx_given_foreign_male : Data::dx_given_foreign_female)
+                    : (male ? Data::dx_given_japanese_male : Data::dx_given_japanese_female);
+  const Data::Table<Data::dx_name_row>& family_names =
+      foreign_family ? Data::dx_family_foreign : Data::dx_family_japanese;
   int32_t given_slot = 0, family_slot = 0;
-  const int32_t given = DrawWeighted(given_names, kWeight, &given_slot);
-  const int32_t family = DrawWeighted(family_names, kWeight, &family_slot);
+  const Data::dx_name_row& given = given_names.Row(DrawWeighted(given_names, &Data::dx_name_row::weight, &given_slot));
+  const Data::dx_name_row& family =
+      family_names.Row(DrawWeighted(family_names, &Data::dx_name_row::weight, &family_slot));
   const int32_t code = Draw(Data::dx_code_names.rows);
 
   // A foreign family name follows the given name, as it is written in its
   // own language; otherwise the family name comes first. The readings
   // follow the names, set apart by a comma where kana meets Latin letters.
-  const bool given_first = family_names.Number(family, kKind) == kForeignKind;
-  const bool mixed = family_names.Number(family, kKind) != given_names.Number(given, kKind);
-  const char* first_name = given_first ? given_names.Text(given, kName) : family_names.Text(family, kName);
-  const char* second_name = given_first ? family_names.Text(family, kName) : given_names.Text(given, kName);
-  const char* first_reading = given_first ? given_names.Text(given, kReading) : family_names.Text(family, kReading);
-  const char* second_reading = given_first ? family_names.Text(family, kReading) : given_names.Text(given, kReading);
+  const bool given_first = family.kind == kForeignKind;
+  const bool mixed = family.kind != given.kind;
+  const Data::dx_name_row& first = given_first ? given : family;
+  const Data::dx_name_row& second = given_first ? family : given;
   char names[BotCommand::kShortSize], readings[BotCommand::kShortSize];
-  mirado::FormatText(names, sizeof names, "%s %s", first_name, second_name);
+  mirado::FormatText(names, sizeof names, "%s %s", first.name, second.name);
   if (mixed) {
-    mirado::FormatText(readings, sizeof readings, "%s, %s", first_reading, second_reading);
+    mirado::FormatText(readings, sizeof readings, "%s, %s", first.reading, second.reading);
   } else {
-    mirado::FormatText(readings, sizeof readings, "%s %s", first_reading, second_reading);
+    mirado::FormatText(readings, sizeof readings, "%s %s", first.reading, second.reading);
   }
-  out.Say("[%02d]   \"%s(%s)\"", code + 1, Data::dx_code_names.Text(code, 0), Data::dx_code_names.Text(code, 1));
+  const auto& code_name = Data::dx_code_names.Row(code);
+  out.Say("[%02d]   \"%s(%s)\"", code + 1, code_name.name, code_name.reading);
   out.Say("[%02d,%02d] %s (%s) / %s", (family_slot + 1) % 100, (given_slot + 1) % 100, names, readings,
           male ? "男性" : "女性");
 }

@@ -59,31 +59,27 @@ std::string Slot(const Expected& e) {
 
 TEST(DxName, JapaneseNamesWithoutOptions) {
   // Gender (1 male), then origin: not 0 of 5 and not 0 of 25 is Japanese.
-  const uint32_t seed =
-      testing::SeedWhere([](std::mt19937& r) { return r() % 2 == 1 && r() % 5 != 0 && r() % 25 != 0; });
+  const uint32_t seed = 7;
   std::mt19937 r(seed);
-  r(), r(), r();
   const Expected e = Draws(r, Data::dx_family_japanese, Data::dx_given_japanese_male);
-  EXPECT_EQ(Answer("#TABLE DX NAME", seed), e.code_line + Head() + Slot(e) + e.family->Text(e.family_row, 0) + " " +
-                                                e.given->Text(e.given_row, 0) + " (" + e.family->Text(e.family_row, 1) +
-                                                " " + e.given->Text(e.given_row, 1) + ") / 男性");
+  EXPECT_EQ(Answer("#TABLE DX NAME", testing::Faces({{2, 1}, {5, 3}, {25, 24}}, seed)),
+            e.code_line + Head() + Slot(e) + e.family->Text(e.family_row, 0) + " " + e.given->Text(e.given_row, 0) +
+                " (" + e.family->Text(e.family_row, 1) + " " + e.given->Text(e.given_row, 1) + ") / 男性");
 }
 
 TEST(DxName, WhollyForeignAndForeignFamilyDraws) {
-  uint32_t seed = testing::SeedWhere([](std::mt19937& r) { return r() % 2 == 0 && r() % 5 == 0; });
+  uint32_t seed = 8;
   std::mt19937 r(seed);
-  r(), r();
   Expected e = Draws(r, Data::dx_family_foreign, Data::dx_given_foreign_female);
-  EXPECT_EQ(Answer("#T DX3 NAME", seed), e.code_line + Head() + Slot(e) + e.given->Text(e.given_row, 0) + " " +
-                                             e.family->Text(e.family_row, 0) + " (" + e.given->Text(e.given_row, 1) +
-                                             " " + e.family->Text(e.family_row, 1) + ") / 女性");
-  seed = testing::SeedWhere([](std::mt19937& r) { return r() % 2 == 0 && r() % 5 != 0 && r() % 25 == 0; });
+  EXPECT_EQ(Answer("#T DX3 NAME", testing::Faces({{2, 0}, {5, 0}}, seed)),
+            e.code_line + Head() + Slot(e) + e.given->Text(e.given_row, 0) + " " + e.family->Text(e.family_row, 0) +
+                " (" + e.given->Text(e.given_row, 1) + " " + e.family->Text(e.family_row, 1) + ") / 女性");
+  seed = 9;
   r.seed(seed);
-  r(), r(), r();
   e = Draws(r, Data::dx_family_foreign, Data::dx_given_japanese_female);
-  EXPECT_EQ(Answer("#T DX NAME", seed), e.code_line + Head() + Slot(e) + e.given->Text(e.given_row, 0) + " " +
-                                            e.family->Text(e.family_row, 0) + " (" + e.given->Text(e.given_row, 1) +
-                                            ", " + e.family->Text(e.family_row, 1) + ") / 女性");
+  EXPECT_EQ(Answer("#T DX NAME", testing::Faces({{2, 0}, {5, 4}, {25, 0}}, seed)),
+            e.code_line + Head() + Slot(e) + e.given->Text(e.given_row, 0) + " " + e.family->Text(e.family_row, 0) +
+                " (" + e.given->Text(e.given_row, 1) + ", " + e.family->Text(e.family_row, 1) + ") / 女性");
 }
 
 TEST(DxName, OptionWordsSkipTheirDrawsAndTheLaterWins) {

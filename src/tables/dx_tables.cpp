@@ -1,9 +1,11 @@
-// The emotion and awakening tables of the DX system.
+// The emotion and awakening tables of the DX system. Handlers because each
+// reply draws from two lists.
 #include <string>
 
+#include "core/first_match.h"
+#include "core/random_source.h"
 #include "core/text.h"
 #include "tables/table_data_list.h"
-#include "tables/table_dice.h"
 #include "tables/table_handlers.h"
 
 namespace Tables {
@@ -25,30 +27,21 @@ constexpr Setting kSettings[] = {
 }  // namespace
 
 void DxEmotion(BotCommand::BotCommandAbstract& out, const TableWords&) {
-  const int32_t positive = Draw(Data::dx_emotion.rows);
-  const int32_t negative = Draw(Data::dx_emotion.rows);
-  out.Say("感情表：□%s ／ □%s", Data::dx_emotion.Text(positive, 0), Data::dx_emotion.Text(negative, 1));
+  const auto& positive = Data::dx_emotion.Row(RandomSource::Draw(Data::dx_emotion.rows));
+  const auto& negative = Data::dx_emotion.Row(RandomSource::Draw(Data::dx_emotion.rows));
+  out.Say("感情表：□%s ／ □%s", positive.positive, negative.negative);
 }
 
 void DxAwakening(BotCommand::BotCommandAbstract& out, const TableWords& words) {
   // Setting words are read in half width, so "ＬＥ" names Lost Eden too.
   char word[BotCommand::kLineSize];
   mirado::ToHalfWidth(words[1], word, sizeof word);
-  const char* tag = "";
-  const Data::DataTable* awakenings = &Data::dx_awakening;
-  for (const Setting& setting : kSettings) {
-    if (mirado::FullMatch(word, setting.pattern)) {
-      tag = setting.tag;
-      if (setting.lost_eden) awakenings = &Data::dx_awakening_le;
-      break;
-    }
-  }
-  const int32_t awakening = Draw(10);
-  const int32_t impulse = Draw(10);
-  const int32_t awakening_value = awakenings->Number(awakening, 0);
-  const int32_t impulse_value = Data::dx_impulse.Number(impulse, 0);
-  out.Say("%s覚醒：%s(%d)／衝動：%s(%d) = 侵蝕率基本値：%d", tag, awakenings->Text(awakening, 1), awakening_value,
-          Data::dx_impulse.Text(impulse, 1), impulse_value, awakening_value + impulse_value);
+  const Setting* setting = mirado::FirstMatch(kSettings, &Setting::pattern, word);
+  const auto& awakenings = setting != nullptr && setting->lost_eden ? Data::dx_awakening_le : Data::dx_awakening;
+  const auto& awakening = awakenings.Row(RandomSource::Draw(10));
+  const auto& impulse = Data::dx_impulse.Row(RandomSource::Draw(10));
+  out.Say("%s覚醒：%s(%d)／衝動：%s(%d) = 侵蝕率基本値：%d", setting != nullptr ? setting->tag : "", awakening.name,
+          awakening.erosion, impulse.name, impulse.erosion, awakening.erosion + impulse.erosion);
 }
 
 }  // namespace Tables

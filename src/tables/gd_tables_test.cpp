@@ -11,11 +11,11 @@ namespace {
 
 using testing::Answer;
 using testing::ExpectEveryRow;
+using testing::Faces;
 using testing::Head;
-using testing::SeedStarting;
 
 TEST(GdTables, ModifierIsShownAndTheResultKeptInRange) {
-  const uint32_t top = SeedStarting({{10, 9}, {10, 9}}), bottom = SeedStarting({{10, 0}, {10, 0}});
+  const testing::Draws top = Faces({{10, 9}, {10, 9}}), bottom = Faces({{10, 0}, {10, 0}});
   EXPECT_EQ(Answer("#T GD FS", top), Head() + "射撃ファンブル表：[18] " + Data::gd_fumble_shooting.Text(18, 0));
   EXPECT_EQ(Answer("#T GD FS +5", top), Head() + "射撃ファンブル表：[18+5:18] " + Data::gd_fumble_shooting.Text(18, 0));
   EXPECT_EQ(Answer("#T GD FA -3", bottom),
@@ -27,13 +27,13 @@ TEST(GdTables, ModifierIsShownAndTheResultKeptInRange) {
   EXPECT_EQ(Answer("#T GD FG -2147483648", top),
             Head() + "格闘ファンブル表：[18+-2147483648: 0] " + Data::gd_fumble_unarmed.Text(0, 0));
   // 3 + 4 with +2 reads row 9; a modifier that is not a number counts 0.
-  const uint32_t nine = SeedStarting({{10, 3}, {10, 4}});
+  const testing::Draws nine = Faces({{10, 3}, {10, 4}});
   EXPECT_EQ(Answer("#T GD GF 2", nine), Head() + "格闘ファンブル表：[07+2: 9] " + Data::gd_fumble_unarmed.Text(9, 0));
   EXPECT_EQ(Answer("#T GD GF x", nine), Head() + "格闘ファンブル表：[ 7] " + Data::gd_fumble_unarmed.Text(7, 0));
 }
 
 TEST(GdTables, WordTwoChoosesTheTable) {
-  const uint32_t seed = SeedStarting({{10, 0}, {10, 0}});
+  const testing::Draws seed = Faces({{10, 0}, {10, 0}});
   // Row 0 of each penalty table rolls no dice.
   const struct {
     const char* word;
@@ -62,10 +62,8 @@ TEST(GdTables, PenaltyDiceFillTheRowSecondCountFirst) {
   // Row 14 of the weapon table rolls 2D6 and 1D6: raw 7 + 7.
   ASSERT_EQ(Data::gd_penalty_weapon.Number(14, 0), 2);
   ASSERT_EQ(Data::gd_penalty_weapon.Number(14, 1), 1);
-  const uint32_t seed = SeedStarting({{10, 7}, {10, 7}});
-  std::mt19937 r(seed);
-  r();
-  r();
+  const testing::Draws seed = Faces({{10, 7}, {10, 7}}, 5);
+  std::mt19937 r(5);
   const int second = static_cast<int>(r() % 6) + 1;
   const int first = static_cast<int>(r() % 6) + 1 + static_cast<int>(r() % 6) + 1;
   EXPECT_EQ(Answer("#T GD PA", seed),
@@ -77,8 +75,9 @@ TEST(GdTables, PenaltyDiceFillTheRowSecondCountFirst) {
 
 // Each penalty row has one "%d" for each dice count it rolls, in order.
 TEST(GdTables, PenaltyRowsHaveAMarkForEachCount) {
-  for (const Data::DataTable* table : {&Data::gd_penalty_weapon, &Data::gd_penalty_unarmed, &Data::gd_penalty_explosion,
-                                       &Data::gd_penalty_shooting_through, &Data::gd_penalty_shooting}) {
+  for (const Data::DataTable* table : std::initializer_list<const Data::DataTable*>{
+           &Data::gd_penalty_weapon, &Data::gd_penalty_unarmed, &Data::gd_penalty_explosion,
+           &Data::gd_penalty_shooting_through, &Data::gd_penalty_shooting}) {
     for (int32_t row = 0; row < table->rows; ++row) {
       const std::string text = table->Text(row, 2);
       int marks = 0;

@@ -1,16 +1,20 @@
 // The name table of the INO system: a family and a given name, each of
 // Japanese, Chinese or Western origin, read on D66, with the bearer's
-// gender and the attribute of their power.
+// gender and the attribute of their power. A handler because the two name
+// parts come from lists chosen by the option words.
 #include <string>
 
+#include "core/random_source.h"
 #include "core/text.h"
 #include "tables/name_options.h"
 #include "tables/table_data_list.h"
-#include "tables/table_dice.h"
 #include "tables/table_handlers.h"
+#include "tables/table_kit.h"
 
 namespace Tables {
 namespace {
+
+using RandomSource::Draw;
 
 enum Origin { kJapanese = 0, kChinese = 1, kWestern = 2 };
 
@@ -41,7 +45,7 @@ constexpr OriginWord kOriginWords[] = {
     {"FOCN|FOCH|FC", kWestern, kChinese},
 };
 
-const Data::DataTable& FamilyNames(Origin origin) {
+const Data::Table<Data::ino_name_row>& FamilyNames(Origin origin) {
   switch (origin) {
     case kChinese: return Data::ino_family_chinese;
     case kWestern: return Data::ino_family_western;
@@ -49,7 +53,7 @@ const Data::DataTable& FamilyNames(Origin origin) {
   }
 }
 
-const Data::DataTable& GivenNames(Origin origin, bool male) {
+const Data::Table<Data::ino_name_row>& GivenNames(Origin origin, bool male) {
   switch (origin) {
     case kChinese: return male ? Data::ino_given_chinese_male : Data::ino_given_chinese_female;
     case kWestern: return male ? Data::ino_given_western_male : Data::ino_given_western_female;
@@ -84,35 +88,32 @@ void InoName(BotCommand::BotCommandAbstract& out, const TableWords& words) {
     given_origin = family_origin;
     if (Draw(20) == 0) given_origin = OtherOrigin(family_origin);
   }
-  const Data::DataTable& families = FamilyNames(family_origin);
-  const Data::DataTable& givens = GivenNames(given_origin, male);
-  const D66 family_roll = RollD66();
-  const D66 given_roll = RollD66();
+  const TableRoll family_roll = RollTable(Data::DiceKind::kD66, 36);
+  const TableRoll given_roll = RollTable(Data::DiceKind::kD66, 36);
   // The attribute of the bearer's power: one draw after the names, shown
   // after the whole name on a line of its own.
-  const int32_t attribute = Draw(Data::ino_attributes.rows);
-  const int32_t family = family_roll.Index(), given = given_roll.Index();
+  const char* attribute = Data::ino_attributes.Row(Draw(Data::ino_attributes.rows)).name;
+  const Data::ino_name_row& family = FamilyNames(family_origin).Row(family_roll.row);
+  const Data::ino_name_row& given = GivenNames(given_origin, male).Row(given_roll.row);
 
   // A Western family name follows the given name, as it is written in its
   // own language; otherwise the family name comes first. A Western name is
   // written in kana and has no reading of its own, shown as "－".
   const bool given_first = family_origin == kWestern;
-  const char* first_name = given_first ? givens.Text(given, 0) : families.Text(family, 0);
-  const char* second_name = given_first ? families.Text(family, 0) : givens.Text(given, 0);
-  const char* first_reading = given_first ? givens.Text(given, 1) : families.Text(family, 1);
-  const char* second_reading = given_first ? families.Text(family, 1) : givens.Text(given, 1);
+  const Data::ino_name_row& first = given_first ? given : family;
+  const Data::ino_name_row& second = given_first ? family : given;
   char name[BotCommand::kShortSize], readings[BotCommand::kShortSize], slots[32];
-  mirado::FormatText(name, sizeof name, "%s %s", first_name, second_name);
-  if (first_reading[0] == '\0' && second_reading[0] == '\0') {
+  mirado::FormatText(name, sizeof name, "%s %s", first.name, second.name);
+  if (first.reading[0] == '\0' && second.reading[0] == '\0') {
     readings[0] = '\0';
   } else {
-    mirado::FormatText(readings, sizeof readings, " (%s %s)", first_reading[0] != '\0' ? first_reading : "－",
-                       second_reading[0] != '\0' ? second_reading : "－");
+    mirado::FormatText(readings, sizeof readings, " (%s %s)", first.reading[0] != '\0' ? first.reading : "－",
+                       second.reading[0] != '\0' ? second.reading : "－");
   }
-  mirado::FormatText(slots, sizeof slots, "[%d%d,%d%d]", family_roll.tens + 1, family_roll.ones + 1,
-                     given_roll.tens + 1, given_roll.ones + 1);
+  mirado::FormatText(slots, sizeof slots, "[%d%d,%d%d]", family_roll.tens, family_roll.ones, given_roll.tens,
+                     given_roll.ones);
   out.Say("%s %s%s / %s", slots, name, readings, male ? "男性" : "女性");
-  out.Say("  属性:%s〈%s〉", name, Data::ino_attributes.Text(attribute, 0));
+  out.Say("  属性:%s〈%s〉", name, attribute);
 }
 
 }  // namespace Tables

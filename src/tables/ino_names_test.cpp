@@ -31,15 +31,13 @@ std::string Slots(const Part& family, const Part& given) {
 
 TEST(InoName, JapaneseByDefault) {
   // Female (0), not foreign (1..4 of 5), the same origin (1..19 of 20).
-  const uint32_t seed =
-      testing::SeedWhere([](std::mt19937& r) { return r() % 2 == 0 && r() % 5 != 0 && r() % 20 != 0; });
+  const uint32_t seed = 12;
   std::mt19937 r(seed);
-  r(), r(), r();
   const Part family = RollPart(r), given = RollPart(r);
   const int attribute = static_cast<int>(r() % 10);
   const std::string name = std::string(Data::ino_family_japanese.Text(family.Index(), 0)) + " " +
                            Data::ino_given_japanese_female.Text(given.Index(), 0);
-  EXPECT_EQ(Answer("#TABLE INO NAME", seed),
+  EXPECT_EQ(Answer("#TABLE INO NAME", testing::Faces({{2, 0}, {5, 1}, {20, 19}}, seed)),
             Head() + Slots(family, given) + name + " (" + Data::ino_family_japanese.Text(family.Index(), 1) + " " +
                 Data::ino_given_japanese_female.Text(given.Index(), 1) + ") / 女性" + Head() + "  属性:" + name + "〈" +
                 Data::ino_attributes.Text(attribute, 0) + "〉");
@@ -82,12 +80,10 @@ TEST(InoName, OptionWordsNameFamilyThenGiven) {
 TEST(InoName, ForeignDrawsAndAnotherGivenOrigin) {
   // Male, foreign (0 of 5) and odd: Chinese; then 0 of 20 and pick 1: the
   // second of the other origins (Western).
-  const uint32_t seed = testing::SeedWhere(
-      [](std::mt19937& r) { return r() % 2 == 1 && r() % 5 == 0 && r() % 2 == 1 && r() % 20 == 0 && r() % 2 == 1; });
+  const uint32_t seed = 13;
   std::mt19937 r(seed);
-  for (int i = 0; i < 5; ++i) r();
   const Part family = RollPart(r), given = RollPart(r);
-  EXPECT_EQ(Lines(Answer("#T INO NAME", seed))[0],
+  EXPECT_EQ(Lines(Answer("#T INO NAME", testing::Faces({{2, 1}, {5, 0}, {2, 1}, {20, 0}, {2, 1}}, seed)))[0],
             "NOTICE #trpg :taro -> " + Slots(family, given) + Data::ino_family_chinese.Text(family.Index(), 0) + " " +
                 Data::ino_given_western_male.Text(given.Index(), 0) + " (" +
                 Data::ino_family_chinese.Text(family.Index(), 1) + " －) / 男性");

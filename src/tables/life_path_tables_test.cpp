@@ -24,7 +24,7 @@ TEST(BbntTables, HalfDieOriginsAndBondEgo) {
                                               "／" + Data::bbnt_bond_ego.Text(a * 6 + b, 1));
   }
   // 66 reads the last row of each.
-  const uint32_t sixes = testing::SeedWhere([](std::mt19937& r) { return r() % 6 == 5 && r() % 6 == 5; });
+  const testing::Draws sixes = testing::Faces({{6, 5}, {6, 5}});
   EXPECT_EQ(Answer("#T BBNT L", sixes), Head() + "出自（愛）：[66] " + Data::bbnt_origin_love.Text(17, 0));
   EXPECT_EQ(Answer("#T BBNT KZN", sixes),
             Head() + "絆／エゴ：[66] " + Data::bbnt_bond_ego.Text(35, 0) + "／" + Data::bbnt_bond_ego.Text(35, 1));

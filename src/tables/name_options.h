@@ -6,6 +6,7 @@
 
 #include <cstddef>
 
+#include "core/first_match.h"
 #include "core/text.h"
 #include "tables/table_directory.h"
 #include "tables/tables.h"
@@ -27,12 +28,7 @@ NameOptions<Origin> ReadNameOptions(const TableWords& words, const Origin (&orig
   for (int i = 1; i <= 2; ++i) {
     char word[BotCommand::kLineSize];
     mirado::ToHalfWidth(words[i], word, sizeof word);
-    for (const Origin& origin : origins) {
-      if (mirado::FullMatch(word, origin.pattern)) {
-        options.origin = &origin;
-        break;
-      }
-    }
+    if (const Origin* origin = mirado::FirstMatch(origins, &Origin::pattern, word)) options.origin = origin;
     if (ParseGender(&options.male, words[i], false)) options.gender_given = true;
   }
   return options;

@@ -1,22 +1,26 @@
 // The tables of the NW system (the personality table is shared with SF):
-// personality, relations, life path and epithet.
+// personality, relations, life path and epithet. Handlers because each reply
+// is put together from several draws.
 #include <string>
 
+#include "core/random_source.h"
 #include "tables/table_data_list.h"
-#include "tables/table_dice.h"
 #include "tables/table_handlers.h"
 #include "tables/table_text.h"
 
 namespace Tables {
 namespace {
 
+using RandomSource::Draw;
+
 // One of six sentence templates, filled with two words drawn from the word
 // list (the first draw fills the first blank).
-std::string FillTemplate(const Data::DataTable& templates, const Data::DataTable& words) {
-  const int32_t sentence = Draw(templates.rows);
-  const int32_t first = Draw(words.rows);
-  const int32_t second = Draw(words.rows);
-  return FillMarks(templates.Text(sentence, 0), "%s", {words.Text(first, 0), words.Text(second, 0)});
+template <typename Templates, typename Words>
+std::string FillTemplate(const Templates& templates, const Words& words) {
+  const char* sentence = templates.Row(Draw(templates.rows)).text;
+  const char* first = words.Row(Draw(words.rows)).word;
+  const char* second = words.Row(Draw(words.rows)).word;
+  return FillMarks(sentence, "%s", {first, second});
 }
 
 }  // namespace
@@ -30,17 +34,16 @@ void NwRelations(BotCommand::BotCommandAbstract& out, const TableWords&) {
 }
 
 void NwLifePath(BotCommand::BotCommandAbstract& out, const TableWords&) {
-  const int32_t origin = Draw(Data::nw_life_path.rows);
-  const int32_t experience = Draw(Data::nw_life_path.rows);
-  out.Say("ライフパス：%s／%s", Data::nw_life_path.Text(origin, 0), Data::nw_life_path.Text(experience, 1));
+  const auto& origin = Data::nw_life_path.Row(Draw(Data::nw_life_path.rows));
+  const auto& experience = Data::nw_life_path.Row(Draw(Data::nw_life_path.rows));
+  out.Say("ライフパス：%s／%s", origin.origin, experience.experience);
 }
 
 void NwEpithet(BotCommand::BotCommandAbstract& out, const TableWords&) {
-  const int32_t first = Draw(Data::nw_epithet_first.rows);
-  const int32_t second = Draw(Data::nw_epithet_second.rows);
-  const int32_t noun = Draw(Data::nw_epithet_noun.rows);
-  out.Say("二つ名：%s%s%s", Data::nw_epithet_first.Text(first, 0), Data::nw_epithet_second.Text(second, 0),
-          Data::nw_epithet_noun.Text(noun, 0));
+  const char* first = Data::nw_epithet_first.Row(Draw(Data::nw_epithet_first.rows)).part;
+  const char* second = Data::nw_epithet_second.Row(Draw(Data::nw_epithet_second.rows)).part;
+  const char* noun = Data::nw_epithet_noun.Row(Draw(Data::nw_epithet_noun.rows)).part;
+  out.Say("二つ名：%s%s%s", first, second, noun);
 }
 
 }  // namespace Tables

@@ -17,8 +17,8 @@ std::string Ex(const char* stage_name, int stage, int tens, int ones) {
 }
 
 TEST(SfExParameter, StagesAreKeptToOneToThree) {
-  const uint32_t first = testing::SeedWhere([](std::mt19937& r) { return r() % 6 == 0 && r() % 6 == 0; });
-  const uint32_t last = testing::SeedWhere([](std::mt19937& r) { return r() % 6 == 5 && r() % 6 == 5; });
+  const testing::Draws first = testing::Faces({{6, 0}, {6, 0}});
+  const testing::Draws last = testing::Faces({{6, 5}, {6, 5}});
   for (const char* line : {"#T SF EX", "#T SF EX 0", "#T SF EX -5", "#T SF EX 1", "#T SF EX x"}) {
     EXPECT_EQ(Answer(line, first), Ex("一", 0, 0, 0)) << line;
   }

@@ -6,11 +6,11 @@ namespace Tables {
 namespace {
 
 using testing::Answer;
+using testing::Faces;
 using testing::Head;
-using testing::SeedStarting;
 
 TEST(SwTables, LowestAndHighestTotals) {
-  const uint32_t two = SeedStarting({{6, 0}, {6, 0}}), twelve = SeedStarting({{6, 5}, {6, 5}});
+  const testing::Draws two = Faces({{6, 0}, {6, 0}}), twelve = Faces({{6, 5}, {6, 5}});
   EXPECT_EQ(Answer("#TABLE SW REQ", two), Head() + "レクイエム表：[ 2] " + Data::sw_requiem.Text(0, 0));
   EXPECT_EQ(Answer("#TABLE SW TURN", twelve),
             Head() + "ターン・アンデッド表：[12] " + Data::sw_turn_undead.Text(10, 0));
@@ -18,8 +18,7 @@ TEST(SwTables, LowestAndHighestTotals) {
   EXPECT_EQ(Answer("#TABLE SW JAR", two),
             Head() + "デーモン・ジャー召喚表：[ 2] " + Data::sw_demon_jar.Text(0, 0) + "が出現する。");
   // 3 and 4 give 7 + 2 = 9.
-  EXPECT_EQ(Answer("#TABLE SW FEAR", SeedStarting({{6, 2}, {6, 3}})),
-            Head() + "恐怖表：[ 7] " + Data::sw_fear.Text(5, 0));
+  EXPECT_EQ(Answer("#TABLE SW FEAR", Faces({{6, 2}, {6, 3}})), Head() + "恐怖表：[ 7] " + Data::sw_fear.Text(5, 0));
 }
 
 TEST(SwTables, EveryRowTurnsUp) {

@@ -1,9 +1,12 @@
-// Shape checks over every random table's data: the rows a table's dice can
-// reach exist, every text fits its field in code page 932, and no table holds
-// an empty or repeated row or a weight that could never be drawn.
+// Shape checks over every table's data as compiled: every text fits its
+// field in the bytes the compiler wrote (code page 932, which the generator
+// only estimated with its own codec), and no table holds an empty or
+// repeated row or a weight that could never be drawn. The generator checks
+// the row counts against the dice when it writes the data.
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <initializer_list>
 #include <set>
 #include <string>
 
@@ -25,9 +28,9 @@ TEST(TableData, EveryTextFitsItsFieldAndNoRowIsEmptyOrRepeated) {
       for (int32_t col = 0; col < table.columns; ++col) {
         const DataColumn& column = table.column[col];
         const char* text = table.Text(row, col);
-        whole += text;
+        whole += column.kind == CellKind::kNumber ? std::to_string(table.Number(row, col)) : text;
         whole += '\t';
-        if (column.width == 0) {
+        if (column.kind != CellKind::kText) {
           if (std::strcmp(column.name, "weight") == 0) {
             EXPECT_GT(table.Number(row, col), 0) << "row " << row;
           }
@@ -49,7 +52,8 @@ TEST(TableData, EveryTextFitsItsFieldAndNoRowIsEmptyOrRepeated) {
 
 // Every sentence template has the two blanks its words fill.
 TEST(TableData, TemplatesHaveTwoBlanks) {
-  for (const DataTable* table : {&personality_templates, &nw_relation_templates}) {
+  for (const DataTable* table :
+       std::initializer_list<const DataTable*>{&personality_templates, &nw_relation_templates}) {
     for (int32_t row = 0; row < table->rows; ++row) {
       const std::string text = table->Text(row, 0);
       const std::size_t first = text.find("%s");
@@ -59,19 +63,6 @@ TEST(TableData, TemplatesHaveTwoBlanks) {
       EXPECT_EQ(text.find('%', second + 2), std::string::npos) << table->name << " row " << row;
     }
   }
-}
-
-TEST(TableData, TablesHaveTheRowsTheirDiceReach) {
-  const struct {
-    const DataTable& table;
-    int32_t rows;
-  } shapes[] = {
-      {sw_requiem, 11},
-      {sw_turn_undead, 11},
-      {sw_fear, 11},
-      {sw_demon_jar, 11},
-  };
-  for (const auto& shape : shapes) EXPECT_EQ(shape.table.rows, shape.rows) << shape.table.name;
 }
 
 }  // namespace

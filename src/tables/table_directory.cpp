@@ -1,17 +1,19 @@
 // The table directory. A row is reached by the command family, the system
 // word (a game-mode code such as SW, or the word typed in its place) and the
-// table word after it; rows of later tables that are not built yet answer
-// nothing.
+// table word after it.
 #include "tables/table_directory.h"
 
 #include "core/text.h"
+#include "tables/table_data_list.h"
 #include "tables/table_handlers.h"
+#include "tables/table_kit.h"
 
 namespace Tables {
 
-void NoTable(BotCommand::BotCommandAbstract&, const TableWords&) {}
-
 namespace {
+
+// The rows whose tables this directory does not serve answer nothing.
+void AnswersNothing(BotCommand::BotCommandAbstract&, const TableWords&) {}
 
 // System words of the game systems, as each system's rows accept them.
 constexpr const char* kSf = "SF|SFAD|SFV3|SFM";
@@ -31,84 +33,84 @@ constexpr const char* kRabbit = "RHD|RABB?IT(HOLE)?";
 }  // namespace
 
 const TableEntry kTableDirectory[] = {
-    {kTableFamily, SfExParameter, kSf, "EX", "", ""},
-    {kTableFamily, SfPersonality, "SF|SFAD|SFV3|SFM|NW\\d?", "CHAR(ACTER)?", "", ""},
-    {kTableFamily, NwLifePath, kNw, "LIFE(PATH)?", "", ""},
-    {kTableFamily, NwRelations, kNw, "REL(ATION)?|R", "", ""},
-    {kTableFamily, NwEpithet, kNw, "TITLE", "", ""},
-    {kTableFamily, DxEmotion, "DX\\d?", "FEEL|EMOTION", "", ""},
-    {kTableFamily, DxAwakening, "DX\\d?", "AWAKE|URGE", "", ""},
-    {kTableFamily, DxName, "DX3?", "NAME", "", ""},
-    {kTableFamily, InoName, "INO2?", "NAME", "", ""},
-    {kTableFamily, DhFumble, "DH", "F|FUMBLE", "", ""},
-    {kTableFamily, GdTables, "GD", "", "", ""},
-    {kTableFamily, SwRequiem, kSw, "REQ|REQUIEM", "", ""},
-    {kTableFamily, SwTurnUndead, kSw, "TU|TURN|TURNUNDEAD", "", ""},
-    {kTableFamily, SwFear, kSw, "FEAR", "", ""},
-    {kTableFamily, SwDemonJar, kSw, "DEMON|JAR|DEMONJAR|DJ", "", ""},
-    {kTableFamily, AraLifePath, "ARA?", "LIFE", "", ""},
-    {kTableFamily, BbntOriginLove, kBbnt, "L(OVE?)?", "", ""},
-    {kTableFamily, BbntOriginGuilt, kBbnt, "G(U?ILTY)?", "", ""},
-    {kTableFamily, BbntBondEgo, kBbnt, "EGO|KIZUNA|KZN", "", ""},
-    {kTableFamily, AlsCircumstances, kAls, "LIFE", "", ""},
-    {kTableFamily, AlsShard, kAls, "SHARD", "", ""},
-    {kTableFamily, DbzLuckyBag, "DBZ?", "BAG", "", ""},
-    {kTableFamily, NoTable, kHmoon, "ENCOUNT|ENCOUNTER|ET", "", ""},
-    {kTableFamily, NoTable, kHmoon, "DMG|DAMAGE", "", ""},
-    {kTableFamily, NoTable, kHmoon, "ACT|ACTION|MAT", "", ""},
-    {kTableFamily, NoTable, kHmoon, "LOCATE|LOCATION|LT", "", ""},
-    {kTableFamily, NoTable, kHmoon, "[CSHF]LT", "", ""},
-    {kTableFamily, NoTable, kShinobi, "ES(OTERIC)?|SP(ECIAL)?", "", ""},
-    {kTableFamily, NoTable, kShinobi, "ST|SCENE", "", ""},
-    {kTableFamily, NoTable, kShinobi, "[GCMDTENFKS]ST", "", ""},
-    {kTableFamily, NoTable, kShinobi, "FT|F(UMBLE)?", "", ""},
-    {kTableFamily, NoTable, kShinobi, "WT|BAD(STATUS)?|BS", "", ""},
-    {kTableFamily, NoTable, kShinobi, "BT|B(ATTLE)?|FIELD|BF", "", ""},
-    {kTableFamily, NoTable, kShinobi, "ET|FEEL|EMO(TION)?", "", ""},
-    {kTableFamily, NoTable, kShinobi, "FAIL(URE)?|MIS+", "", ""},
-    {kTableFamily, NoTable, kShinobi, "MIS+ION|NEW", "", ""},
-    {kTableFamily, NoTable, kBlood, "HAPPY|HT", "", ""},
-    {kTableFamily, NoTable, kBlood, "\\wHT", "", ""},
-    {kTableFamily, NoTable, kBlood, "REL(ATION)?|RT", "", ""},
-    {kTableFamily, NoTable, kBlood, "SCENE|ST", "", ""},
-    {kTableFamily, NoTable, kBlood, "\\wST", "", ""},
-    {kTableFamily, NoTable, kBlood, "INIT?(IATIVE)?|INI?V|IST?", "", ""},
-    {kTableFamily, NoTable, kBlood, "B(ODY)?R?T?|(BODY)?REGION", "", ""},
-    {kTableFamily, NoTable, kBlood, "INS(ANITY)?|MAD|CRAZY", "", ""},
-    {kTableFamily, NoTable, kBlood, "MT|MUT(ANT)?", "", ""},
-    {kTableFamily, NoTable, kCranker, "RM|MONS?(T[EA]R)?", "", ""},
-    {kTableFamily, NoTable, kCranker, "MAGI?C?|MT", "", ""},
-    {kTableFamily, NoTable, kCranker, "LOCAT(E|ION)|SCENE|[LS]T", "", ""},
-    {kTableFamily, NoTable, kCranker, "\\w[LS]T", "", ""},
-    {kTableFamily, NoTable, kCranker, "FATE|DEST(INY)?|[FD]T", "", ""},
-    {kTableFamily, NoTable, kCranker, "\\w[FD]T", "", ""},
-    {kTableFamily, NoTable, kCranker, "BT|B(ATTLE)?|FIELD|BF", "", ""},
-    {kTableFamily, NoTable, kTenka, "NE[CK]O|CATS?", "", ""},
-    {kTableFamily, NoTable, kTenka, ".*", "NE[CK]O|CATS?", ""},
-    {kTableFamily, NoTable, kTenka, "NAME", "", ""},
-    {kTableFamily, NoTable, kTenka, "LIFE", "", ""},
-    {kTableFamily, NoTable, kTenka, "COVER", "", ""},
-    {kTableFamily, NoTable, kNechro, "LINGER|LA?T|MAD", "", ""},
-    {kTableFamily, NoTable, kNechro, "MEM(ORY)?|M(EM)?T", "", ""},
-    {kTableFamily, NoTable, kNechro, "ATTACK|ATK?T?", "", ""},
-    {kTableFamily, NoTable, kNechro, "TT|TREASURE|TAKARA(MONO)?", "", ""},
-    {kTableFamily, NoTable, kNechro, "H(INT)?T?|AN[JZ]I?", "", ""},
-    {kTableFamily, NoTable, kBelf, "1ST|IMP(RESSION)?", "", ""},
-    {kTableFamily, NoTable, kBelf, "HOBBY", "", ""},
-    {kTableFamily, NoTable, kBelf, "CHAR(ACTER)?", "", ""},
-    {kTableFamily, NoTable, kRabbit, "RABB?IT|USA(GI|PYON)?", "", ""},
-    {kMakeFamily, NoTable, "MOE", "", "", ""},
-    {kMakeFamily, NoTable, kNw, "MOE", "", ""},
-    {kMakeFamily, NoTable, kSw, "", "", ""},
-    {kMakeFamily, NoTable, "DBZ?", "DRY(AD)?", "", ""},
-    {kMakeFamily, NoTable, "DX2", "", "", ""},
-    {kMakeFamily, NoTable, "DX3?", "", "", ""},
-    {kMakeFamily, NoTable, kTenka, "", "", ""},
-    {kMakeFamily, NoTable, kHmoon, "", "", ""},
-    {kMakeFamily, NoTable, kShinobi, "", "", ""},
-    {kMakeFamily, NoTable, kCranker, "", "", ""},
-    {kMakeFamily, NoTable, kBelf, "SA?MPLE?", "", ""},
-    {kMakeFamily, NoTable, kRabbit, "", "", ""},
+    Table(kSf, "EX", SfExParameter, k1024),
+    Table("SF|SFAD|SFV3|SFM|NW\\d?", "CHAR(ACTER)?", SfPersonality, k1024),
+    Table(kNw, "LIFE(PATH)?", NwLifePath, k1024),
+    Table(kNw, "REL(ATION)?|R", NwRelations, k1024),
+    Table(kNw, "TITLE", NwEpithet, k1024),
+    Table("DX\\d?", "FEEL|EMOTION", DxEmotion, k1024),
+    Table("DX\\d?", "AWAKE|URGE", DxAwakening, k1024),
+    Table("DX3?", "NAME", DxName, k1024),
+    Table("INO2?", "NAME", InoName, k1024),
+    Table("DH", "F|FUMBLE", Data::dh_fumble_table, k1024),
+    Table("GD", "", GdTables, k1024),
+    Table(kSw, "REQ|REQUIEM", Data::sw_requiem_table, k1024),
+    Table(kSw, "TU|TURN|TURNUNDEAD", Data::sw_turn_undead_table, k1024),
+    Table(kSw, "FEAR", Data::sw_fear_table, k1024),
+    Table(kSw, "DEMON|JAR|DEMONJAR|DJ", Data::sw_demon_jar_table, k1024),
+    Table("ARA?", "LIFE", AraLifePath, k1024),
+    Table(kBbnt, "L(OVE?)?", Data::bbnt_origin_love_table, k1024),
+    Table(kBbnt, "G(U?ILTY)?", Data::bbnt_origin_guilt_table, k1024),
+    Table(kBbnt, "EGO|KIZUNA|KZN", Data::bbnt_bond_ego_table, k1024),
+    Table(kAls, "LIFE", AlsCircumstances, k1024),
+    Table(kAls, "SHARD", AlsShard, k1024),
+    Table("DBZ?", "BAG", DbzLuckyBag, k1024),
+    Table(kHmoon, "ENCOUNT|ENCOUNTER|ET", AnswersNothing, k1024),
+    Table(kHmoon, "DMG|DAMAGE", AnswersNothing, k1024),
+    Table(kHmoon, "ACT|ACTION|MAT", AnswersNothing, k1024),
+    Table(kHmoon, "LOCATE|LOCATION|LT", AnswersNothing, k1024),
+    ShortCode(kHmoon, "[CSHF]LT", "LOCATE", AnswersNothing, k1024),
+    Table(kShinobi, "ES(OTERIC)?|SP(ECIAL)?", AnswersNothing, k1024),
+    Table(kShinobi, "ST|SCENE", AnswersNothing, k1024),
+    ShortCode(kShinobi, "[GCMDTENFKS]ST", "SCENE", AnswersNothing, k1024),
+    Table(kShinobi, "FT|F(UMBLE)?", AnswersNothing, k1024),
+    Table(kShinobi, "WT|BAD(STATUS)?|BS", AnswersNothing, k1024),
+    Table(kShinobi, "BT|B(ATTLE)?|FIELD|BF", AnswersNothing, k1024),
+    Table(kShinobi, "ET|FEEL|EMO(TION)?", AnswersNothing, k1024),
+    Table(kShinobi, "FAIL(URE)?|MIS+", AnswersNothing, k1024),
+    Table(kShinobi, "MIS+ION|NEW", AnswersNothing, k1024),
+    Table(kBlood, "HAPPY|HT", AnswersNothing, k1024),
+    ShortCode(kBlood, "\\wHT", "HAPPY", AnswersNothing, k1024),
+    Table(kBlood, "REL(ATION)?|RT", AnswersNothing, k4096),
+    Table(kBlood, "SCENE|ST", AnswersNothing, k4096),
+    ShortCode(kBlood, "\\wST", "SCENE", AnswersNothing, k4096),
+    Table(kBlood, "INIT?(IATIVE)?|INI?V|IST?", AnswersNothing, k4096),
+    Table(kBlood, "B(ODY)?R?T?|(BODY)?REGION", AnswersNothing, k4096),
+    Table(kBlood, "INS(ANITY)?|MAD|CRAZY", AnswersNothing, k4096),
+    Table(kBlood, "MT|MUT(ANT)?", AnswersNothing, k4096),
+    Table(kCranker, "RM|MONS?(T[EA]R)?", AnswersNothing, k4096),
+    Table(kCranker, "MAGI?C?|MT", AnswersNothing, k4096),
+    Table(kCranker, "LOCAT(E|ION)|SCENE|[LS]T", AnswersNothing, k4096),
+    ShortCode(kCranker, "\\w[LS]T", "LOCATE", AnswersNothing, k4096),
+    Table(kCranker, "FATE|DEST(INY)?|[FD]T", AnswersNothing, k4096),
+    ShortCode(kCranker, "\\w[FD]T", "FATE", AnswersNothing, k4096),
+    Table(kCranker, "BT|B(ATTLE)?|FIELD|BF", AnswersNothing, k4096),
+    Table(kTenka, "NE[CK]O|CATS?", AnswersNothing, k4096),
+    {kTableFamily, AnswersNothing, kTenka, ".*", "NE[CK]O|CATS?", "", nullptr, k4096},
+    Table(kTenka, "NAME", AnswersNothing, k4096),
+    Table(kTenka, "LIFE", AnswersNothing, k4096),
+    Table(kTenka, "COVER", AnswersNothing, k4096),
+    Table(kNechro, "LINGER|LA?T|MAD", AnswersNothing, k4096),
+    Table(kNechro, "MEM(ORY)?|M(EM)?T", AnswersNothing, k4096),
+    Table(kNechro, "ATTACK|ATK?T?", AnswersNothing, k4096),
+    Table(kNechro, "TT|TREASURE|TAKARA(MONO)?", AnswersNothing, k4096),
+    Table(kNechro, "H(INT)?T?|AN[JZ]I?", AnswersNothing, k4096),
+    Table(kBelf, "1ST|IMP(RESSION)?", AnswersNothing, k4096),
+    Table(kBelf, "HOBBY", AnswersNothing, k4096),
+    Table(kBelf, "CHAR(ACTER)?", AnswersNothing, k4096),
+    Table(kRabbit, "RABB?IT|USA(GI|PYON)?", AnswersNothing, k4096),
+    Maker("MOE", "", AnswersNothing, k4096),
+    Maker(kNw, "MOE", AnswersNothing, k4096),
+    Maker(kSw, "", AnswersNothing, k4096),
+    Maker("DBZ?", "DRY(AD)?", AnswersNothing, k4096),
+    Maker("DX2", "", AnswersNothing, k4096),
+    Maker("DX3?", "", AnswersNothing, k4096),
+    Maker(kTenka, "", AnswersNothing, k4096),
+    Maker(kHmoon, "", AnswersNothing, k4096),
+    Maker(kShinobi, "", AnswersNothing, k4096),
+    Maker(kCranker, "", AnswersNothing, k4096),
+    Maker(kBelf, "SA?MPLE?", AnswersNothing, k4096),
+    Maker(kRabbit, "", AnswersNothing, k4096),
 };
 const std::size_t kTableDirectorySize = sizeof kTableDirectory / sizeof kTableDirectory[0];
 
@@ -117,7 +119,10 @@ std::vector<std::size_t> FindRows(Family family, const char* system, const char*
   std::vector<std::size_t> rows;
   for (std::size_t i = 0; i < kTableDirectorySize; ++i) {
     const TableEntry& row = kTableDirectory[i];
-    if (row.handler == nullptr || row.system == nullptr || row.system[0] == '\0') break;
+    if ((row.answer.handler == nullptr && row.answer.spec == nullptr) || row.system == nullptr ||
+        row.system[0] == '\0') {
+      break;
+    }
     if (row.family != family) continue;
     // A failing pattern counts as no match for the system word and as a
     // match for the table words, so an empty word pattern accepts anything.
@@ -128,6 +133,26 @@ std::vector<std::size_t> FindRows(Family family, const char* system, const char*
     rows.push_back(i);
   }
   return rows;
+}
+
+void RunRow(BotCommand::BotCommandAbstract& out, std::size_t row, const TableWords& words) {
+  if (row >= kTableDirectorySize) return;
+  const TableEntry& entry = kTableDirectory[row];
+  const TableWords* given = &words;
+  TableWords shifted;
+  if (entry.shifted != nullptr) {
+    mirado::CopyText(shifted[0], sizeof shifted[0], entry.shifted);
+    mirado::CopyText(shifted[1], sizeof shifted[1], words[0]);
+    mirado::CopyText(shifted[2], sizeof shifted[2], words[1]);
+    given = &shifted;
+  }
+  out.Reply.SetOwnLimit(static_cast<std::size_t>(entry.limit) - 1);
+  if (entry.answer.spec != nullptr) {
+    ServeTable(out, *entry.answer.spec, *given);
+  } else {
+    entry.answer.handler(out, *given);
+  }
+  out.Reply.SetOwnLimit(0);
 }
 
 }  // namespace Tables

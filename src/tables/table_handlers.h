@@ -1,4 +1,5 @@
-// The handlers of the random tables, one per directory row.
+// The handlers of the tables whose logic is more than a described table of
+// the kit (table_kit.h) can say: one per directory row.
 #ifndef MIRADO_TABLES_TABLE_HANDLERS_H_
 #define MIRADO_TABLES_TABLE_HANDLERS_H_
 
@@ -16,16 +17,8 @@ void DxEmotion(BotCommand::BotCommandAbstract& out, const TableWords& words);
 void DxAwakening(BotCommand::BotCommandAbstract& out, const TableWords& words);
 void DxName(BotCommand::BotCommandAbstract& out, const TableWords& words);
 void InoName(BotCommand::BotCommandAbstract& out, const TableWords& words);
-void DhFumble(BotCommand::BotCommandAbstract& out, const TableWords& words);
 void GdTables(BotCommand::BotCommandAbstract& out, const TableWords& words);
-void SwRequiem(BotCommand::BotCommandAbstract& out, const TableWords& words);
-void SwTurnUndead(BotCommand::BotCommandAbstract& out, const TableWords& words);
-void SwFear(BotCommand::BotCommandAbstract& out, const TableWords& words);
-void SwDemonJar(BotCommand::BotCommandAbstract& out, const TableWords& words);
 void AraLifePath(BotCommand::BotCommandAbstract& out, const TableWords& words);
-void BbntOriginLove(BotCommand::BotCommandAbstract& out, const TableWords& words);
-void BbntOriginGuilt(BotCommand::BotCommandAbstract& out, const TableWords& words);
-void BbntBondEgo(BotCommand::BotCommandAbstract& out, const TableWords& words);
 void AlsCircumstances(BotCommand::BotCommandAbstract& out, const TableWords& words);
 void AlsShard(BotCommand::BotCommandAbstract& out, const TableWords& words);
 void DbzLuckyBag(BotCommand::BotCommandAbstract& out, const TableWords& words);

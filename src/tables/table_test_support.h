@@ -1,17 +1,17 @@
-// What the table tests share: replies under a pinned seed, seeds found by
-// their reference dice, and the check that every row of a table turns up.
+// What the table tests share: replies under a pinned seed or under draws the
+// test states, and the check that every row of a table turns up.
 #ifndef MIRADO_TABLES_TABLE_TEST_SUPPORT_H_
 #define MIRADO_TABLES_TABLE_TEST_SUPPORT_H_
 
 #include <gtest/gtest.h>
 
 #include <cstdint>
-#include <functional>
 #include <initializer_list>
 #include <random>
 #include <set>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "support/test_support.h"
 #include "tables/table_data.h"
@@ -28,26 +28,28 @@ inline std::string Answer(const std::string& line, uint32_t seed) {
   return reply.rfind("NOTICE ", 0) == 0 ? "\r\n" + reply : reply;
 }
 
-// The first seed whose reference sequence satisfies `wanted` (given a fresh
-// std::mt19937 of that seed).
-inline uint32_t SeedWhere(const std::function<bool(std::mt19937&)>& wanted) {
-  for (uint32_t seed = 1; seed < 2000000; ++seed) {
-    std::mt19937 reference(seed);
-    if (wanted(reference)) return seed;
-  }
-  ADD_FAILURE() << "no seed found";
-  return 0;
+// Draws a test states: the outputs the random source gives first (a die of
+// N faces reads output % N), then those of a reference std::mt19937 of
+// `then_seed`, from its start.
+struct Draws {
+  std::vector<uint32_t> first;
+  uint32_t then_seed = 1;
+};
+// The draws that start with these faces: each pair is the faces of a die
+// and the wanted zero-based face.
+inline Draws Faces(std::initializer_list<std::pair<uint32_t, uint32_t>> faces, uint32_t then_seed = 1) {
+  Draws draws;
+  for (const auto& [count, face] : faces) draws.first.push_back(face % count);
+  draws.then_seed = then_seed;
+  return draws;
 }
 
-// The first seed whose reference outputs start with these remainders: each
-// pair is a modulus (the faces of a die) and the wanted remainder.
-inline uint32_t SeedStarting(std::initializer_list<std::pair<uint32_t, uint32_t>> draws) {
-  return SeedWhere([&](std::mt19937& r) {
-    for (const auto& [faces, value] : draws) {
-      if (r() % faces != value) return false;
-    }
-    return true;
-  });
+// The reply to `line`, typed by taro in #trpg, with the random source giving
+// `draws` (every reseed leaves them in place).
+inline std::string Answer(const std::string& line, const Draws& draws) {
+  mirado::testing::ForcedDraws forced(draws.first, draws.then_seed);
+  const std::string reply = mirado::testing::CallCommand("taro", "#trpg", line);
+  return reply.rfind("NOTICE ", 0) == 0 ? "\r\n" + reply : reply;
 }
 
 // The start every answer line of taro in #trpg has.

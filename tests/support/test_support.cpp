@@ -141,6 +141,46 @@ std::vector<int> PinnedRandom::Dice(int count, uint32_t faces) const {
   return dice;
 }
 
+namespace {
+
+std::vector<uint32_t> g_forced;
+std::size_t g_forced_next = 0;
+bool g_forced_past_end = false;
+bool g_forced_then_reference = false;
+std::mt19937 g_forced_reference;
+
+uint32_t NextForced() {
+  if (g_forced_next < g_forced.size()) return g_forced[g_forced_next++];
+  if (g_forced_then_reference) return static_cast<uint32_t>(g_forced_reference());
+  g_forced_past_end = true;
+  return 0;
+}
+
+}  // namespace
+
+ForcedDraws::ForcedDraws(std::vector<uint32_t> draws, bool exact) : exact_(exact) {
+  g_forced = std::move(draws);
+  g_forced_next = 0;
+  g_forced_past_end = false;
+  g_forced_then_reference = false;
+  RandomSource::SetDrawsForTesting(NextForced);
+}
+
+ForcedDraws::ForcedDraws(std::vector<uint32_t> draws, uint32_t then_seed) : ForcedDraws(std::move(draws), false) {
+  g_forced_then_reference = true;
+  g_forced_reference.seed(then_seed);
+}
+
+ForcedDraws::~ForcedDraws() {
+  RandomSource::SetDrawsForTesting(nullptr);
+  EXPECT_FALSE(g_forced_past_end) << "the code drew more than the " << g_forced.size() << " forced draws";
+  if (exact_) {
+    EXPECT_EQ(g_forced_next, g_forced.size()) << "the code drew fewer than the forced draws";
+  }
+}
+
+std::size_t ForcedDraws::drawn() const { return g_forced_next; }
+
 std::string CallCommand(const std::string& nick, const std::string& channel, const std::string& text) {
   std::string buffer(4096, '\0');
   ::Command(nick.c_str(), "", "", "", channel.c_str(), text.c_str(), buffer.data());

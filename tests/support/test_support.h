@@ -54,6 +54,28 @@ class PinnedRandom {
   uint32_t seed_;
 };
 
+// Forces the next outputs of the random source (through its one forced-draw
+// seam) while the object lives: every die, pick and shuffle draws them in
+// order, so a test states the dice it wants ({2, 5}: a 1D6 of 3, then 6).
+// Reseeding does not change them. A draw past the list fails the test, and
+// so does a list not drawn to its end (the code drew fewer dice than the
+// test meant), unless `exact` is false.
+// With `then_seed`, the list is a prefix: the outputs after it come from a
+// reference std::mt19937 of that seed, from its start.
+class ForcedDraws {
+ public:
+  explicit ForcedDraws(std::vector<uint32_t> draws, bool exact = true);
+  ForcedDraws(std::vector<uint32_t> draws, uint32_t then_seed);
+  ~ForcedDraws();
+  ForcedDraws(const ForcedDraws&) = delete;
+  ForcedDraws& operator=(const ForcedDraws&) = delete;
+  // How many of the forced outputs were drawn so far.
+  std::size_t drawn() const;
+
+ private:
+  bool exact_;
+};
+
 // Calls Command (the core's entry point) with a fresh 4096-byte buffer and
 // returns the buffer's content.
 std::string CallCommand(const std::string& nick, const std::string& channel, const std::string& text);
