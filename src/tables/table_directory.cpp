@@ -98,7 +98,7 @@ const TableEntry kTableDirectory[] = {
     Table(kBelf, "1ST|IMP(RESSION)?", AnswersNothing, k4096),
     Table(kBelf, "HOBBY", AnswersNothing, k4096),
     Table(kBelf, "CHAR(ACTER)?", AnswersNothing, k4096),
-    Table(kRabbit, "RABB?IT|USA(GI|PYON)?", AnswersNothing, k4096),
+    Table(kRabbit, "RABB?IT|USA(GI|PYON)?", Data::rhd_rabbit_table, k4096),
     Maker("MOE", "", AnswersNothing, k4096),
     Maker(kNw, "MOE", AnswersNothing, k4096),
     Maker(kSw, "", AnswersNothing, k4096),
