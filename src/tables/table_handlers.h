@@ -23,6 +23,18 @@ void AlsCircumstances(BotCommand::BotCommandAbstract& out, const TableWords& wor
 void AlsShard(BotCommand::BotCommandAbstract& out, const TableWords& words);
 void DbzLuckyBag(BotCommand::BotCommandAbstract& out, const TableWords& words);
 
+// ---- HMOON and RHD; the heroine maker ---------------------------------------
+
+// ---- SNB --------------------------------------------------------------------
+
+// ---- BCRUSADE and CRANKER ---------------------------------------------------
+
+// ---- TENKA, NECHRO and BELF -------------------------------------------------
+
+// ---- The DX base-character builder ------------------------------------------
+
+// ---- The SW character maker and the DBZ dryad maker -------------------------
+
 }  // namespace Tables
 
 #endif  // MIRADO_TABLES_TABLE_HANDLERS_H_
