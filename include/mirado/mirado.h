@@ -24,8 +24,12 @@
  *   Part     the bot is leaving `channel`: clears its counters and memos and
  *            writes a PART line.
  *
- * Calls must not overlap: the plug-in shares its random generator and its
- * settings file (Mirado.ini beside the library) between calls.
+ * Threads: the three functions may be called from several threads at once
+ * (a host serving two networks); the plug-in runs the calls one at a time
+ * under one process-wide lock, since they share its random generator and
+ * its settings file (Mirado.ini beside the library). Several processes may
+ * share one Mirado.ini: a change takes the file's lock and the file is
+ * replaced whole, so no call sees it half-written.
  */
 #ifndef MIRADO_MIRADO_H_
 #define MIRADO_MIRADO_H_
@@ -47,12 +51,12 @@ extern "C" {
 typedef void (*MiradoEntryPoint)(const char* nick, const char* host2, const char* host3, const char* host4,
                                  const char* channel, const char* text, char* output);
 
-MIRADO_API void Command(const char* nick, const char* host2, const char* host3, const char* host4,
-                        const char* channel, const char* text, char* output);
-MIRADO_API void Alias(const char* nick, const char* host2, const char* host3, const char* host4,
-                      const char* channel, const char* text, char* output);
-MIRADO_API void Part(const char* nick, const char* host2, const char* host3, const char* host4,
-                     const char* channel, const char* text, char* output);
+MIRADO_API void Command(const char* nick, const char* host2, const char* host3, const char* host4, const char* channel,
+                        const char* text, char* output);
+MIRADO_API void Alias(const char* nick, const char* host2, const char* host3, const char* host4, const char* channel,
+                      const char* text, char* output);
+MIRADO_API void Part(const char* nick, const char* host2, const char* host3, const char* host4, const char* channel,
+                     const char* text, char* output);
 
 #ifdef __cplusplus
 }

@@ -1,5 +1,5 @@
 // The counting roll: the roll's value goes into the speaker's counter.
-#include "dice/dice.h"
+#include "dice/roll_dice.h"
 
 namespace BotCommand {
 

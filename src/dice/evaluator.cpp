@@ -5,7 +5,7 @@
 #include <cmath>
 #include <cstdint>
 
-#include "dice/dice.h"
+#include "dice/engine.h"
 
 namespace Dice {
 namespace {

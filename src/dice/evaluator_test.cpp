@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "dice/dice.h"
+#include "dice/engine.h"
 
 namespace Dice {
 namespace {

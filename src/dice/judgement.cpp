@@ -10,7 +10,7 @@
 #include <cstring>
 #include <iterator>
 
-#include "dice/dice.h"
+#include "dice/engine.h"
 
 namespace Dice {
 namespace {

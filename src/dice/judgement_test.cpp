@@ -7,7 +7,7 @@
 #include <ctime>
 #include <string>
 
-#include "dice/dice.h"
+#include "dice/engine.h"
 
 namespace Dice {
 namespace {

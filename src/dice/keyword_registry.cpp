@@ -13,6 +13,58 @@ namespace Dice {
 
 using O = Operand;
 
+// The rule functions, by family; each is defined in its own rule file.
+// Plain dice "D" and digit dice; the ordered D66 "DF"; the bit operations.
+int RulePlainDice(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleOrderedD66(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleBits(RuleResult& result, int32_t type, const RuleInput& input);
+// Double Cross: "DX", "nR", "DXF", "RC": exploding groups of dice.
+int RuleDoubleCross(RuleResult& result, int32_t type, const RuleInput& input);
+// 2D6 lists: "SF" rerolled on the critical list, negative on the fumble list;
+// "NW", "SFM": +10 and again on the critical list.
+int RuleTwoD6Critical(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleTwoD6PlusTen(RuleResult& result, int32_t type, const RuleInput& input);
+// "MF": d20 against fractions of a skill, for a hit multiplier.
+int RuleHitMultiplier(RuleResult& result, int32_t type, const RuleInput& input);
+// Counted dice: "SRSE" exploding count; "SR", "SRE" hits on 5 and 6; "AN"
+// at or under a value; "GE" at or over a target with luck; "AR" maximums.
+int RuleExplodingCount(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleHitCount(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleCountUnder(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleCountOverLuck(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleMaximumCount(RuleResult& result, int32_t type, const RuleInput& input);
+// Rating and damage tables: "SW", "R" (rating), "DH" (damage).
+int RuleRating(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleDamageTable(RuleResult& result, int32_t type, const RuleInput& input);
+// Percentiles: "GD" check; "SWAP", "RSWAP"; "AE" doubles; "PH" graded.
+int RulePercentileCheck(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleSwappedPercentile(RuleResult& result, int32_t type, const RuleInput& input);
+int RulePercentileDoubles(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleGradedPercentile(RuleResult& result, int32_t type, const RuleInput& input);
+// d10 plus d6: "BAN" with marks; "BAND", "VAN" chained.
+int RuleTenPlusSix(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleTenPlusSixChain(RuleResult& result, int32_t type, const RuleInput& input);
+// "MD": one six-sided die times a factor. "CW": the d12 ladder.
+int RuleDieTimesFactor(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleLadder(RuleResult& result, int32_t type, const RuleInput& input);
+// "GDS", "GDSP": 2D6 read on the 11..66 scale.
+int RuleD36Scale(RuleResult& result, int32_t type, const RuleInput& input);
+// "DB", "DBZ": keep three. "EBR": trigger chains.
+int RuleKeepThree(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleDoubleTrigger(RuleResult& result, int32_t type, const RuleInput& input);
+// Nechronica: "NC", "NCR" checks; "NA", "NCA", "NCRA" attacks.
+int RuleNechronica(RuleResult& result, int32_t type, const RuleInput& input);
+// Sets: "BRK", "BRKA" (with body locations). "TMHS": hit or miss.
+int RuleSetCount(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleHitOrMiss(RuleResult& result, int32_t type, const RuleInput& input);
+// 2D6 variants: "BELF" doubles; "RHD" rabbit.
+int RuleDoubles2D6(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleRabbit(RuleResult& result, int32_t type, const RuleInput& input);
+// "PAG" accident; "PAO", "PAOA" top three; "HANA" descending.
+int RuleAccident(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleTopThree(RuleResult& result, int32_t type, const RuleInput& input);
+int RuleDescending(RuleResult& result, int32_t type, const RuleInput& input);
+
 const KeywordEntry kKeywordRegistry[] = {
     // type                 words                        form          before          after           rule
     {kPlainDice, {"D"}, "D", O::kOptional, O::kOptional, RulePlainDice},

@@ -2,7 +2,7 @@
 #include <string_view>
 
 #include "core/text.h"
-#include "dice/dice.h"
+#include "dice/engine.h"
 
 namespace Dice {
 namespace {

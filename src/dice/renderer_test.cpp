@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/text.h"
-#include "dice/dice.h"
+#include "dice/engine.h"
 
 namespace Dice {
 namespace {

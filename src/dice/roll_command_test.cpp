@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "core/settings_store.h"
-#include "dice/dice.h"
+#include "dice/roll_dice.h"
 #include "support/test_support.h"
 
 namespace Dice {

@@ -3,6 +3,8 @@
 // steps. The roll's whole answer stays within 1023 bytes of its own, in whole
 // lines: a repetition whose line (or the notice of its counter change) would
 // not fit is not rolled, and nothing it would have stored is stored.
+#include "dice/roll_dice.h"
+
 #include <cmath>
 #include <cstring>
 #include <memory>
@@ -12,7 +14,6 @@
 #include "core/random_source.h"
 #include "core/settings_store.h"
 #include "core/text.h"
-#include "dice/dice.h"
 #include "dice/rules.h"
 
 namespace BotCommand {

@@ -1,5 +1,5 @@
 // The closed roll that hides everything from the destination.
-#include "dice/dice.h"
+#include "dice/roll_dice.h"
 
 namespace BotCommand {
 

@@ -1,5 +1,5 @@
 // The closed roll that shows the destination the expression, not the result.
-#include "dice/dice.h"
+#include "dice/roll_dice.h"
 
 namespace BotCommand {
 

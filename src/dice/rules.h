@@ -1,6 +1,8 @@
-// The roll keywords and their rules: the registry row every keyword is, the
-// rule functions grouped by game system or rule family, and the one set of
-// helpers they share (drawing dice, writing detail texts, bounding values).
+// The roll keywords' rules: the registry row every keyword is and the one set
+// of helpers the rule functions share (writing detail texts, bounding
+// values). Each rule function is declared beside its row in
+// keyword_registry.cpp, so a new keyword is its registry row and its rule
+// file.
 //
 // Every rule has the signature of RuleFunction: it checks its operands before
 // it rolls anything, so a refused roll draws no dice and leaves the result
@@ -17,7 +19,7 @@
 #include <vector>
 
 #include "core/random_source.h"
-#include "dice/dice.h"
+#include "dice/engine.h"
 
 namespace Dice {
 
@@ -51,58 +53,6 @@ extern const KeywordEntry kKeywordRegistry[];
 extern const std::size_t kKeywordRegistrySize;
 // The row of `type`, or null.
 const KeywordEntry* FindKeyword(int32_t type);
-
-// ---- Rules, by family -------------------------------------------------------------
-// Plain dice "D" and digit dice; the ordered D66 "DF"; the bit operations.
-int RulePlainDice(RuleResult& result, int32_t type, const RuleInput& input);
-int RuleOrderedD66(RuleResult& result, int32_t type, const RuleInput& input);
-int RuleBits(RuleResult& result, int32_t type, const RuleInput& input);
-// Double Cross: "DX", "nR", "DXF", "RC": exploding groups of dice.
-int RuleDoubleCross(RuleResult& result, int32_t type, const RuleInput& input);
-// 2D6 lists: "SF" rerolled on the critical list, negative on the fumble list;
-// "NW", "SFM": +10 and again on the critical list.
-int RuleTwoD6Critical(RuleResult& result, int32_t type, const RuleInput& input);
-int RuleTwoD6PlusTen(RuleResult& result, int32_t type, const RuleInput& input);
-// "MF": d20 against fractions of a skill, for a hit multiplier.
-int RuleHitMultiplier(RuleResult& result, int32_t type, const RuleInput& input);
-// Counted dice: "SRSE" exploding count; "SR", "SRE" hits on 5 and 6; "AN"
-// at or under a value; "GE" at or over a target with luck; "AR" maximums.
-int RuleExplodingCount(RuleResult& result, int32_t type, const RuleInput& input);
-int RuleHitCount(RuleResult& result, int32_t type, const RuleInput& input);
-int RuleCountUnder(RuleResult& result, int32_t type, const RuleInput& input);
-int RuleCountOverLuck(RuleResult& result, int32_t type, const RuleInput& input);
-int RuleMaximumCount(RuleResult& result, int32_t type, const RuleInput& input);
-// Rating and damage tables: "SW", "R" (rating), "DH" (damage).
-int RuleRating(RuleResult& result, int32_t type, const RuleInput& input);
-int RuleDamageTable(RuleResult& result, int32_t type, const RuleInput& input);
-// Percentiles: "GD" check; "SWAP", "RSWAP"; "AE" doubles; "PH" graded.
-int RulePercentileCheck(RuleResult& result, int32_t type, const RuleInput& input);
-int RuleSwappedPercentile(RuleResult& result, int32_t type, const RuleInput& input);
-int RulePercentileDoubles(RuleResult& result, int32_t type, const RuleInput& input);
-int RuleGradedPercentile(RuleResult& result, int32_t type, const RuleInput& input);
-// d10 plus d6: "BAN" with marks; "BAND", "VAN" chained.
-int RuleTenPlusSix(RuleResult& result, int32_t type, const RuleInput& input);
-int RuleTenPlusSixChain(RuleResult& result, int32_t type, const RuleInput& input);
-// "MD": one six-sided die times a factor. "CW": the d12 ladder.
-int RuleDieTimesFactor(RuleResult& result, int32_t type, const RuleInput& input);
-int RuleLadder(RuleResult& result, int32_t type, const RuleInput& input);
-// "GDS", "GDSP": 2D6 read on the 11..66 scale.
-int RuleD36Scale(RuleResult& result, int32_t type, const RuleInput& input);
-// "DB", "DBZ": keep three. "EBR": trigger chains.
-int RuleKeepThree(RuleResult& result, int32_t type, const RuleInput& input);
-int RuleDoubleTrigger(RuleResult& result, int32_t type, const RuleInput& input);
-// Nechronica: "NC", "NCR" checks; "NA", "NCA", "NCRA" attacks.
-int RuleNechronica(RuleResult& result, int32_t type, const RuleInput& input);
-// Sets: "BRK", "BRKA" (with body locations). "TMHS": hit or miss.
-int RuleSetCount(RuleResult& result, int32_t type, const RuleInput& input);
-int RuleHitOrMiss(RuleResult& result, int32_t type, const RuleInput& input);
-// 2D6 variants: "BELF" doubles; "RHD" rabbit.
-int RuleDoubles2D6(RuleResult& result, int32_t type, const RuleInput& input);
-int RuleRabbit(RuleResult& result, int32_t type, const RuleInput& input);
-// "PAG" accident; "PAO", "PAOA" top three; "HANA" descending.
-int RuleAccident(RuleResult& result, int32_t type, const RuleInput& input);
-int RuleTopThree(RuleResult& result, int32_t type, const RuleInput& input);
-int RuleDescending(RuleResult& result, int32_t type, const RuleInput& input);
 
 // ---- Dice ---------------------------------------------------------------------
 // Largest number of dice one rule rolls at once; more is refused.

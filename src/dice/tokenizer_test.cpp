@@ -4,6 +4,7 @@
 
 #include "core/text.h"
 #include "dice/dice.h"
+#include "dice/engine.h"
 
 namespace Dice {
 namespace {

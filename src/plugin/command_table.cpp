@@ -22,14 +22,14 @@ BotCommandAbstract* Create() {
 }  // namespace
 
 const CommandEntry kCommandTable[] = {
-    {Create<RollDice>, "CALC|DICE|ROL[LE]", 1},
-    {Create<RollDice_HideAll>, "S(ECRET)?", 1},
-    {Create<RollDice_HideResult>, "S(ECRET)?D", 1},
+    {Dice::NewRoll, "CALC|DICE|ROL[LE]", 1},
+    {Dice::NewClosedRoll, "S(ECRET)?", 1},
+    {Dice::NewClosedRollShowingExpression, "S(ECRET)?D", 1},
     {Create<CallTable>, "TABLE|T|TBL?", 1},
     {Create<CallTable>, "MAKE|MK?", 1},
     {Create<SetCounter>, "SET(COUNT|CNT)?", 0},
     {Create<GetCounter>, "GET(COUNT|CNT)?", 0},
-    {Create<Count>, "COUNT|CNT", 1},
+    {Dice::NewCountingRoll, "COUNT|CNT", 1},
     {Create<SceneIn>, "SCENE_?IN", 0},
     {Create<DX_Resurrect>, "DX_RES([UA]RR?ECT)?", 0},
     {Create<PoolDice>, "POOL", 1},

@@ -58,19 +58,6 @@ std::size_t PrefixLength(const char* word) {
   return 0;
 }
 
-// Rolls `slot0` as a dice expression with the line's first four parameters
-// after it, as the command of a word that names no command.
-void RunFallbackRoll(char* output, const char* channel, const char* nick, const char* slot0, const char* rest,
-                     ParamArea& params, bool answer_always) {
-  ParamArea area;  // every slot is written below
-  mirado::CopyText(area[0], kLineSize, slot0);
-  for (std::size_t i = 1; i < kParamCount; ++i) mirado::CopyText(area[i], kLineSize, params[i - 1]);
-  BotCommand::RollDice roll;
-  roll.Init(output, channel, nick, "#CALC", rest, area);
-  roll.answerAlways = answer_always;
-  roll.Execute();
-}
-
 }  // namespace
 
 void RunCommand(const char* nick, const char* channel, const char* text, char* output) {
@@ -86,7 +73,7 @@ void RunCommand(const char* nick, const char* channel, const char* text, char* o
 
   const std::size_t prefix = PrefixLength(word);
   if (prefix == 0) {
-    if (!Dice::CannotStartExpression(word)) RunFallbackRoll(output, channel, nick, word, rest, params, false);
+    if (!Dice::CannotStartExpression(word)) Dice::RollWord(output, channel, nick, word, rest, params, false);
     return;
   }
   const std::string_view after_prefix(word + prefix);
@@ -100,7 +87,7 @@ void RunCommand(const char* nick, const char* channel, const char* text, char* o
     command->Execute();
     return;
   }
-  RunFallbackRoll(output, channel, nick, name, rest, params, true);
+  Dice::RollWord(output, channel, nick, name, rest, params, true);
 }
 
 const CommandEntry* FindCommand(const char* name, int param_count) {

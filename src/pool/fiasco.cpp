@@ -6,8 +6,8 @@
 #include "core/settings_store.h"
 #include "core/sizes.h"
 #include "core/text.h"
-#include "pool/pool.h"
 #include "pool/pool_dice_text.h"
+#include "pool/pool_kinds.h"
 
 namespace PoolCommand {
 namespace {

@@ -3,7 +3,7 @@
 #include "core/settings_store.h"
 #include "core/sizes.h"
 #include "core/text.h"
-#include "pool/pool.h"
+#include "pool/pool_kinds.h"
 
 namespace PoolCommand {
 namespace {

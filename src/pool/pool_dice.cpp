@@ -9,6 +9,7 @@
 #include "core/settings_store.h"
 #include "core/text.h"
 #include "pool/pool.h"
+#include "pool/pool_kinds.h"
 
 namespace BotCommand {
 namespace {

@@ -13,6 +13,7 @@
 #include "core/text.h"
 #include "pool/pool.h"
 #include "pool/pool_dice_text.h"
+#include "pool/pool_kinds.h"
 #include "support/test_support.h"
 
 namespace PoolCommand {

@@ -1,7 +1,7 @@
 // The pool kinds, one row each.
-#include <new>
+#include "pool/pool_kinds.h"
 
-#include "pool/pool.h"
+#include <new>
 
 namespace PoolCommand {
 namespace {

@@ -60,5 +60,25 @@ TEST(AlsCircumstances, EveryRowTurnsUpAndFfColumnsComeInPairs) {
   }
 }
 
+// The older column padded with spaces to 12 bytes.
+std::string Padded(const char* text) {
+  std::string padded = text;
+  if (padded.size() < 12) padded.append(12 - padded.size(), ' ');
+  return padded;
+}
+
+TEST(AlsShard, ThreeTotalsWithTheOlderColumnPadded) {
+  const testing::Draws seed = Faces({{6, 0}, {6, 0}, {6, 5}, {6, 5}, {6, 2}, {6, 3}});
+  EXPECT_EQ(Answer("#T ALS SHARD", seed),
+            Head() + "シャードの色彩：[ 2] (旧)" + Padded(Data::als_shard_colour.Text(0, 0)) + " ／ (ff)" +
+                Data::als_shard_colour.Text(0, 1) + Head() + "　　　　　形状：[12] (旧)" +
+                Padded(Data::als_shard_form.Text(10, 0)) + " ／ (ff)" + Data::als_shard_form.Text(10, 1) + Head() +
+                "　　　　　場所：[ 7] (旧)" + Padded(Data::als_shard_place.Text(5, 0)) + " ／ (ff)" +
+                Data::als_shard_place.Text(5, 1));
+  ExpectEveryRow("#T ALS SHARD", Data::als_shard_colour, 1);
+  ExpectEveryRow("#T ALF SHARD", Data::als_shard_form, 1);
+  ExpectEveryRow("#T ALG SHARD", Data::als_shard_place, 1);
+}
+
 }  // namespace
 }  // namespace Tables

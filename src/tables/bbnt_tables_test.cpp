@@ -1,4 +1,4 @@
-// The origin and life-path tables of the BBNT and ARA systems.
+// The BBNT origin tables (half-die D66) and the bond/ego table (D66).
 #include <string>
 
 #include "tables/table_data_list.h"
@@ -9,6 +9,7 @@ namespace {
 
 using testing::Answer;
 using testing::ExpectEveryRow;
+using testing::Faces;
 using testing::Head;
 
 TEST(BbntTables, HalfDieOriginsAndBondEgo) {
@@ -31,25 +32,6 @@ TEST(BbntTables, HalfDieOriginsAndBondEgo) {
   ExpectEveryRow("#T BBNT LOVE", Data::bbnt_origin_love, 0);
   ExpectEveryRow("#T BBNT GUILTY", Data::bbnt_origin_guilt, 0);
   ExpectEveryRow("#T BBNT KIZUNA", Data::bbnt_bond_ego, 1);
-}
-
-TEST(AraLifePath, BirthCircumstanceFateInThatOrder) {
-  for (uint32_t seed : {1u, 4u, 8u}) {
-    std::mt19937 r(seed);
-    int rows[3];
-    for (int& row : rows) {
-      const int six = static_cast<int>(r() % 6);
-      row = six * 3 + static_cast<int>(r() % 3);
-    }
-    const Data::DataTable& birth = Data::ara_birth;
-    EXPECT_EQ(Answer("#T ARA LIFE", seed),
-              Head() + "出自：" + birth.Text(rows[0], 0) + "　　境遇：" + Data::ara_circumstance.Text(rows[1], 0) +
-                  "　　運命：" + Data::ara_fate.Text(rows[2], 0) + Head() + "特徴：" + birth.Text(rows[0], 1) + "（" +
-                  birth.Text(rows[0], 2) + "／" + birth.Text(rows[0], 3) + "）");
-  }
-  ExpectEveryRow("#T AR LIFE", Data::ara_birth, 0);
-  ExpectEveryRow("#T AR LIFE", Data::ara_circumstance, 0);
-  ExpectEveryRow("#T AR LIFE", Data::ara_fate, 0);
 }
 
 }  // namespace
