@@ -8,10 +8,10 @@
 #   sh scripts/deps.sh console   only what the Linux plug-in and the console need
 set -eu
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
-CONSOLE_PACKAGES="cmake make g++ libboost1.81-dev libicu-dev libedit-dev"
+CONSOLE_PACKAGES="cmake make g++ python3 libboost1.81-dev libicu-dev libedit-dev"
 case "${1:-all}" in
   console) PACKAGES="$CONSOLE_PACKAGES" ;;
-  all) PACKAGES="$CONSOLE_PACKAGES python3 googletest libbenchmark-dev \
+  all) PACKAGES="$CONSOLE_PACKAGES googletest libbenchmark-dev \
   g++-mingw-w64-x86-64-posix wine wine64 libssl-dev ngircd binutils openssl ca-certificates strace \
   clang libclang-rt-14-dev llvm" ;;
   *) echo "usage: sh scripts/deps.sh [all|console]" >&2; exit 2 ;;

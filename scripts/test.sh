@@ -17,6 +17,9 @@ ctest --preset debug-asan
 
 MIRADO_FUZZ_SEED=1 sh scripts/fuzz.sh 15
 
+# The README's start commands on a bare Debian 12 root.
+sh scripts/fresh_machine_check.sh
+
 cmake --preset windows
 cmake --build --preset windows
 export WINEPREFIX="$PWD/build/windows/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="

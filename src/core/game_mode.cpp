@@ -44,7 +44,7 @@ const GameModeEntry kGameModeTable[] = {
     {GameMode::kBloodCrusade,
      "ブラッド・クルセイド",
      "BCRUSADE",
-     {u"BCRUSADE", u"ブラ(ッド・?)>クル(セイド)?", u"B(LOOD)?C(RUSADE)?", u""}},
+     {u"BCRUSADE", u"ブラ(ッド・?)?クル(セイド)?", u"B(LOOD)?C(RUSADE)?", u""}},
     {GameMode::kCardRanker,
      "カードランカー",
      "CRANKER",

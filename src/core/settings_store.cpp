@@ -215,9 +215,9 @@ void LoadCriticalFumble(const char* key, int32_t* critical, int32_t* fumble, int
   *fumble_count = SplitValues(ReadString(path, "FumbleValue", key, "", kNameSize), fumble);
 }
 
-const char* WriteFailureMessage() {
+const char* WriteFailureMessage(const char* failed) {
   return mirado::platform::ProfileLastWriteError() == mirado::platform::ProfileWriteError::kFull ? kSettingsFullMessage
-                                                                                                 : kSaveFailedMessage;
+                                                                                                 : failed;
 }
 
 uint64_t Version(const char* path) { return mirado::platform::ProfileVersion(Path(path)); }

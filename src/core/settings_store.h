@@ -66,10 +66,13 @@ inline constexpr const char* kSaveFailedMessage = "設定を保存できませ�
 // bounds (see platform.h): changing or deleting what exists still works.
 inline constexpr const char* kSettingsFullMessage =
     "設定ファイルがいっぱいのため、新しい項目を作れません。変更は記録されていません。";
+// The words the counter command, registration and the game mode give for a
+// failed write (their own answer to it).
+inline constexpr const char* kWriteFailedMessage = "設定ファイルの書込に失敗しました";
 // The answer to give after a write on this thread returned false:
-// kSettingsFullMessage when the file's bounds refused it, else
-// kSaveFailedMessage.
-const char* WriteFailureMessage();
+// kSettingsFullMessage when the file's bounds refused it, else `failed` (the
+// command's own words for a failed write).
+const char* WriteFailureMessage(const char* failed = kSaveFailedMessage);
 
 // ---- Escaped access to the file at `path` -----------------------------------
 // The version of the file the store holds: while it stays the same, values

@@ -14,6 +14,18 @@
 
 namespace mirado {
 
+std::u16string FoldAsciiWidth(std::u16string_view text) {
+  std::u16string folded(text);
+  for (char16_t& c : folded) {
+    if (c >= u'\xFF01' && c <= u'\xFF5E') {
+      c = static_cast<char16_t>(c - 0xFF01 + 0x21);
+    } else if (c == u'\x3000') {
+      c = u' ';
+    }
+  }
+  return folded;
+}
+
 void FoldSpaces(char* text) {
   char* out = text;
   for (const char* in = text; *in != '\0'; ++in) {

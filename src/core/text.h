@@ -44,6 +44,11 @@ void FoldSpaces(char* text);
 // Full width + katakana + upper case, then the kana fold table: the folded text
 // has no long-vowel marks, dashes, middle dots, small kana and the like.
 void FoldForMatch(std::u16string& text);
+// Full-width ASCII forms (U+FF01..U+FF5E) to ASCII and U+3000 to a space,
+// leaving everything else (kana, kanji) as it is: how a command word or
+// sub-command word typed with a Japanese input method is read, so "ＤＸ" and
+// "ＬＩＳＴ" mean what "DX" and "LIST" mean.
+std::u16string FoldAsciiWidth(std::u16string_view text);
 // Full-width ASCII forms to ASCII, U+3000 to a space, katakana to half width.
 void ToHalfWidth(const char* source, char* destination, std::size_t size);
 // Operator symbols (×, ÷, ≦, ...) to their ASCII forms; width unchanged.

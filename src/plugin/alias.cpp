@@ -1,5 +1,7 @@
 // Alias rewriting: a whole line that one of the alias rows takes becomes that
 // row's command line, which then runs exactly as if it had been typed.
+#include <cstring>
+#include <string>
 #include <vector>
 
 #include "core/sizes.h"
@@ -41,7 +43,7 @@ CompiledTable& Table() {
   return *table;
 }
 
-int Search(const char* text, bool check_every_row, std::vector<std::u16string>* groups) {
+int Search(const char* text, bool check_every_row, std::vector<std::u16string>* groups, std::size_t from = 0) {
   if (text == nullptr || *text == '\0') return -1;
   CompiledTable& table = Table();
   const std::u16string line = mirado::ToWide(text);
@@ -56,7 +58,7 @@ int Search(const char* text, bool check_every_row, std::vector<std::u16string>* 
   }
   std::u16string folded;
   bool have_folded = false;
-  for (std::size_t i = 0; i < table.patterns.size(); ++i) {
+  for (std::size_t i = from; i < table.patterns.size(); ++i) {
     if ((i < AliasPrefilter::kMaxRows && !candidates.test(i)) || table.patterns[i].empty()) continue;
     const bool fold = kAliasTable[i].Subject == kFolded;
     if (fold && !have_folded) {
@@ -108,9 +110,15 @@ bool RewriteAlias(const char* text, std::string* line) {
 }
 
 void RunAlias(const char* nick, const char* channel, const char* text, char* output) {
-  std::string line;
-  if (!RewriteAlias(text, &line)) return;
-  RunCommand(nick, channel, line.c_str(), output);
+  const std::size_t before = output != nullptr ? std::strlen(output) : 0;
+  for (std::size_t from = 0; from < kAliasTableSize;) {
+    std::vector<std::u16string> groups;
+    const int row = Search(text, false, &groups, from);
+    if (row < 0) return;
+    RunCommand(nick, channel, mirado::ToNarrow(u"#" + Fill(kAliasTable[row].Template, groups)).c_str(), output);
+    if (!kAliasTable[row].MayDecline || output == nullptr || std::strlen(output) != before) return;
+    from = static_cast<std::size_t>(row) + 1;
+  }
 }
 
 }  // namespace BotCommand

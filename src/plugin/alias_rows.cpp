@@ -81,9 +81,9 @@ const AliasEntry kAliasTable[] = {
     {u"CARD", uR"(ドロ(?:カド)?)", kFolded},
     {u"SET SECRET=%1", uR"((?:(?:クローズド?|シークレット)ダイス)[\s=＝]+(.*?))", kAsTyped},
     {u"SCENEIN", uR"(.*シン(?:登場|イン)[。…！ツ]*)", kFolded},
-    {u"DX_RESURRECT %0", uR"(.*(?:[リり][ザざ]|[ＲR][ＥE][ＳS]).*)", kAsTyped},
-    {u"MODE %1", uR"([げゲ][ー―-－][むム][もモ][ー―-－][どド](.+))", kAsTyped},
-    {u"MODE %1", uR"((.+)[げゲ][ー―-－][むム][もモ][ー―-－][どド])", kAsTyped},
+    {u"DX_RESURRECT %0", uR"(.*(?:[リり][ザざ]|[ＲR][ＥE][ＳS]).*)", kAsTyped, false, true},
+    {u"MODE %1", uR"([げゲ][ー―\-－][むム][もモ][ー―\-－][どド](.+))", kAsTyped},
+    {u"MODE %1", uR"((.+)[げゲ][ー―\-－][むム][もモ][ー―\-－][どド])", kAsTyped},
 };
 const std::size_t kAliasTableSize = sizeof kAliasTable / sizeof kAliasTable[0];
 

@@ -18,12 +18,16 @@ enum AliasSubject : unsigned char {
 // One row: the command the line becomes (without the leading "#"; "%0" to
 // "%5" insert the match's groups, "%%" a percent sign), the wide pattern that
 // must take the whole line (case-insensitive), which text it is matched
-// against, and whether the line must begin with a command prefix before it.
+// against, whether the line must begin with a command prefix before it, and
+// whether the row's command may turn the line down (resurrection, whose
+// pattern takes any line holding リザ or RES): a line it turns down, answering
+// nothing, goes on to the rows after it.
 struct AliasEntry {
   const char16_t* Template;
   const char16_t* Pattern;
   AliasSubject Subject;
   bool Prefix = false;
+  bool MayDecline = false;
 };
 
 extern const AliasEntry kAliasTable[];
@@ -39,7 +43,8 @@ bool RewriteAlias(const char* text, std::string* line);
 int FindAliasRow(const char* text, bool check_every_row = false);
 
 // The body of the exported Alias: rewrites the line and runs it as Command
-// does; writes nothing when no row takes the line.
+// does; writes nothing when no row takes the line. A row that may decline and
+// whose command answered nothing hands the line to the rows after it.
 void RunAlias(const char* nick, const char* channel, const char* text, char* output);
 
 }  // namespace BotCommand

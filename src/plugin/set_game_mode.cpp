@@ -16,7 +16,8 @@ constexpr const char* kSection = "GameMode";
 // stored value is always the mode's code); anything else, no word included,
 // resets it. Setting the mode the channel already has only shows it.
 void SetGameMode::Execute() {
-  const std::u16string word = mirado::ToWide(Params[0]);
+  // Letters typed in full width name the same mode ("ＤＸ" is DX).
+  const std::u16string word = mirado::FoldAsciiWidth(mirado::ToWide(Params[0]));
   std::string code_text;
   if (*ModeCode() != '\0') mirado::FormatToString(code_text, kShortSize, "(%s)", ModeCode());
   const std::string name_text = *ModeName() != '\0' ? ModeName() : "未設定";

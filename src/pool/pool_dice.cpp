@@ -71,8 +71,10 @@ void PoolDice::Execute() {
   };
   // Deleting needs no kind: it also clears a pool whose kind is unknown.
   if (operation == Operation::kDelete) {
+    // The text first: whether the write failed is known only after it.
     bool failed = false;
-    return WriteLines(PoolCommand::PoolAbstract::DeleteEntries(SettingsPath, ReplyTarget, &failed), failed);
+    const std::string text = PoolCommand::PoolAbstract::DeleteEntries(SettingsPath, ReplyTarget, &failed);
+    return WriteLines(text, failed);
   }
   // Set-up names the kind; every other operation uses the pool's own.
   std::string kind;

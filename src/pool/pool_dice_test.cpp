@@ -2,8 +2,12 @@
 // sub-command word and short form, die notations, the pool's bound, and
 // pool entries damaged by hand.
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 #include <algorithm>
+#include <filesystem>
 #include <random>
 #include <string>
 #include <vector>
@@ -185,6 +189,28 @@ TEST(PoolDice, FailedWritesClaimNothing) {
   const std::string failed = "\r\nNOTICE #trpg :taro -> " + std::string(SettingsStore::WriteFailureMessage());
   for (const char* words : {"SET FIASCO", "=fiasco 2"}) EXPECT_EQ(failed, Pool(words)) << words;
   SettingsStore::SetModuleDirectory(settings.dir());
+}
+
+TEST(PoolDice, DeletingAPoolThatCannotBeSavedIsTold) {
+#ifdef _WIN32
+  GTEST_SKIP() << "blocks the POSIX store's own temporary file";
+#else
+  TempSettings settings;
+  Pool("SET FIASCO 2");
+  const std::string before = settings.Read();
+  ASSERT_NE(Stored(settings), "<none>");
+  // A folder in the place of the store's new file makes every write fail
+  // while reads go on.
+  const std::string blocker = settings.path() + ".tmp" + std::to_string(static_cast<long>(getpid()));
+  ASSERT_TRUE(std::filesystem::create_directory(blocker));
+  for (const char* words : {"DEL", "INIT", "DELETE"}) {
+    EXPECT_EQ(Lines(Pool(words)), (std::vector<std::string>{std::string("NOTICE #trpg :taro -> ") +
+                                                            SettingsStore::WriteFailureMessage()}))
+        << words;
+  }
+  std::filesystem::remove(blocker);
+  EXPECT_EQ(before, settings.Read());
+#endif
 }
 
 }  // namespace

@@ -37,7 +37,9 @@ void AppendEntry(std::string& list, const std::string& key, const std::string& v
 
 void GetCounter::Execute() {
   if (CounterStore::RefuseSharedSection(*this)) return;
-  if (mirado::FullMatchWide(mirado::ToWide(Params[0] != nullptr ? Params[0] : ""), uR"(CH(ANN?EL)?|LIST|ALL)")) {
+  // Full-width letters name the same listing ("ＬＩＳＴ").
+  const std::u16string word = mirado::FoldAsciiWidth(mirado::ToWide(Params[0] != nullptr ? Params[0] : ""));
+  if (mirado::FullMatchWide(word, uR"(CH(ANN?EL)?|LIST|ALL)")) {
     const auto entries = SettingsStore::ReadSection(SettingsPath, ReplyTarget, kSectionBytes);
     std::string line;
     if (entries.empty()) {

@@ -150,7 +150,7 @@ void SetCounter::Execute() {
     }
   }
   if (!written) {
-    Say("%s", SettingsStore::WriteFailureMessage());
+    Say("%s", SettingsStore::WriteFailureMessage(SettingsStore::kWriteFailedMessage));
     return;
   }
   if (!plan.channel_line.empty()) Reply.Line(plan.channel_line);

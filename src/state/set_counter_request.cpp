@@ -73,15 +73,18 @@ SetCounterRequest ReadSetCounterRequest(char* const* params) {
   }
   if (slots.empty()) return request;
 
-  if (mirado::FullMatchWide(slots[0], u"INIT")) {
-    if (slots.size() > 1 && mirado::FullMatchWide(slots[1], kChannelWord)) {
+  // The sub-command words in full width mean the same ("ＩＮＩＴ"); the forms
+  // below take full-width letters themselves and keep a memo as typed.
+  const std::u16string first = mirado::FoldAsciiWidth(slots[0]);
+  if (mirado::FullMatchWide(first, u"INIT")) {
+    if (slots.size() > 1 && mirado::FullMatchWide(mirado::FoldAsciiWidth(slots[1]), kChannelWord)) {
       request.wipe_channel = true;
     } else {
       request.reset_character = true;
     }
     return request;
   }
-  if (mirado::FullMatchWide(slots[0], uR"(INIT(CH(ANN?EL)?|LIST|ALL))")) {
+  if (mirado::FullMatchWide(first, uR"(INIT(CH(ANN?EL)?|LIST|ALL))")) {
     request.wipe_channel = true;
     return request;
   }
