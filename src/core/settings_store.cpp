@@ -224,7 +224,12 @@ uint64_t Version(const char* path) { return mirado::platform::ProfileVersion(Pat
 
 std::string ReadString(const char* path, std::string_view section, std::string_view key, std::string_view def,
                        std::size_t size) {
-  return mirado::platform::ProfileGetString(Path(path), EscapeName(section, true), EscapeName(key, false), def, size);
+  // The profile reader cuts a long value byte-wise, as Windows does; the
+  // half of a double-byte character that would end it is left out.
+  std::string value =
+      mirado::platform::ProfileGetString(Path(path), EscapeName(section, true), EscapeName(key, false), def, size);
+  value.resize(mirado::CharacterPrefix(value, value.size()));
+  return value;
 }
 
 int32_t ReadInt(const char* path, std::string_view section, std::string_view key, int32_t def) {

@@ -96,7 +96,8 @@ void FoldOperators(const char* source, char* destination, std::size_t size) {
 
 void CopyText(char* destination, std::size_t size, std::string_view source) {
   if (size == 0) return;
-  const std::size_t n = source.size() < size - 1 ? source.size() : size - 1;
+  // Never half a double-byte character at the end.
+  const std::size_t n = CharacterPrefix(source, size - 1);
   std::memmove(destination, source.data(), n);
   destination[n] = '\0';
 }

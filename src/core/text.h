@@ -69,7 +69,8 @@ void FormatTextWide(char16_t* destination, std::size_t size, const char16_t* for
 // (size - 1 bytes at most).
 void FormatToString(std::string& destination, std::size_t size, const char* format, ...)
     __attribute__((format(printf, 3, 4)));
-// Copies at most size - 1 bytes of `source` and a terminator.
+// Copies at most size - 1 bytes of `source` and a terminator, never ending
+// inside a double-byte character (nor on a lone lead byte).
 void CopyText(char* destination, std::size_t size, std::string_view source);
 
 // Pieces written one after another into a buffer of `size` bytes (at least

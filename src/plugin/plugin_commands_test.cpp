@@ -64,6 +64,22 @@ TEST_F(PluginCommandsTest, AFailedWriteIsToldAndNothingElseClaimed) {
   EXPECT_EQ(Answer{"NOTICE #trpg :#trpg のモードは「未設定」です"}, Say("#MODE ?"));
 }
 
+TEST_F(PluginCommandsTest, LongNamesAreCutAtACharacter) {
+  // 200 あ are 400 bytes; a name keeps 255, so 127 whole characters.
+  std::string name;
+  for (int i = 0; i < 200; ++i) name += "あ";
+  const std::string kept = name.substr(0, 254);
+  EXPECT_EQ(Answer{"NOTICE #trpg :taro ->「" + kept + "」を新規登録しました。"}, Say("#REG " + name));
+  EXPECT_EQ(kept, SettingsStore::ReadString(settings_.path().c_str(), "CharactersName", "TARO", "", 1024));
+  mirado::testing::PinnedRandom pinned(1);
+  const Answer roll = Say("#1D6");
+  ASSERT_EQ(roll.size(), 1u);
+  EXPECT_EQ(roll[0].rfind("NOTICE #trpg :" + kept + " -> 1D6 = [", 0), 0u);
+  // A value cut by hand in the middle of a character reads without its half.
+  settings_.Write("[CharactersName]\r\nTARO=" + std::string(kept) + "\x82\r\n");
+  EXPECT_EQ(Say("#1D6")[0].rfind("NOTICE #trpg :" + kept + " -> 1D6 = [", 0), 0u);
+}
+
 TEST_F(PluginCommandsTest, AnswersGoAfterTheHostsTextAndStayOneLineEach) {
   std::string buffer(4096, '\0');
   std::memcpy(buffer.data(), "HOST", 4);

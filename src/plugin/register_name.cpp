@@ -16,7 +16,11 @@ constexpr const char* kSection = "CharactersName";
 // the speaker sees who the name now belongs to.
 void RegisterName::Execute() {
   const std::string current = SettingsStore::ReadString(SettingsPath, kSection, NickKey, "", kLineSize);
-  const std::string wanted = Params[0];
+  // A name is kept in 255 bytes (as every command reads it): a longer one is
+  // cut before it is stored, never inside a double-byte character, so the
+  // name shown is the name stored.
+  std::string wanted = Params[0];
+  wanted.resize(mirado::CharacterPrefix(wanted, kShortSize - 1));
   if (current.empty() && wanted.empty()) return;
 
   std::string line;

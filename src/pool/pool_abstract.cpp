@@ -1,5 +1,7 @@
 // What every pool kind shares: showing the pool, deleting it, resetting it,
 // and the one way a kind writes its entries.
+#include <string_view>
+
 #include "core/settings_store.h"
 #include "core/sizes.h"
 #include "core/text.h"
@@ -13,10 +15,22 @@ bool Blank(const std::string& text) { return text.empty() || mirado::FullMatch(t
 
 }  // namespace
 
+// Every line of a pool's answer stays within 1023 bytes: a pool too long for
+// its line is shown up to its last whole die that fits, and "…" says it goes
+// on.
 void PoolAbstract::AddLine(const std::string& text) {
-  std::string line;
-  mirado::FormatToString(line, BotCommand::kReplyBufferSize, "NOTICE %s :%s\r\n", Key.c_str(), text.c_str());
-  OutputText += line;
+  constexpr std::size_t kLineLimit = BotCommand::kLineSize - 1;
+  constexpr std::string_view kMore = "…";
+  const std::string head = "NOTICE " + Key + " :";
+  std::string shown = text;
+  if (head.size() + shown.size() > kLineLimit) {
+    const std::size_t room = kLineLimit > head.size() + kMore.size() ? kLineLimit - head.size() - kMore.size() : 0;
+    shown.resize(mirado::CharacterPrefix(shown, room));
+    const std::size_t space = shown.rfind(' ');
+    if (space != std::string::npos && space > 0) shown.resize(space);
+    shown += kMore;
+  }
+  OutputText += head + shown + "\r\n";
 }
 
 bool PoolAbstract::Store(const char* section, const char* value) {

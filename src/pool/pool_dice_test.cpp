@@ -158,6 +158,21 @@ TEST(PoolDice, PoolIsBounded) {
   // Removing still works, and then there is room again.
   EXPECT_EQ(2u, Lines(Pool("GET B1")).size());
   EXPECT_EQ(2u, Lines(Pool("B2")).size());
+  // A full pool's answers keep every line within 1023 bytes, showing whole
+  // dice and a mark that the pool goes on; from a long channel name too.
+  for (const std::string& channel : {std::string("#trpg"), "#" + std::string(150, 'c')}) {
+    settings.Write("[Pool]\r\n" + channel + "=" + full + "\r\n[Pool.Mode]\r\n" + channel + "=Fiasco\r\n");
+    for (const char* words : {"?", "GET B1", "B2"}) {
+      const auto lines = Lines(Pool(words, channel));
+      ASSERT_FALSE(lines.empty()) << words;
+      for (const std::string& line : lines) {
+        EXPECT_LE(line.size(), 1023u) << words;
+        if (line.find("プール：") != std::string::npos && line.size() > 1000) {
+          EXPECT_EQ(line.substr(line.size() - 4), "B1…") << words;
+        }
+      }
+    }
+  }
 }
 
 TEST(PoolDice, DamagedEntries) {
@@ -204,8 +219,8 @@ TEST(PoolDice, DeletingAPoolThatCannotBeSavedIsTold) {
   const std::string blocker = settings.path() + ".tmp" + std::to_string(static_cast<long>(getpid()));
   ASSERT_TRUE(std::filesystem::create_directory(blocker));
   for (const char* words : {"DEL", "INIT", "DELETE"}) {
-    EXPECT_EQ(Lines(Pool(words)), (std::vector<std::string>{std::string("NOTICE #trpg :taro -> ") +
-                                                            SettingsStore::WriteFailureMessage()}))
+    EXPECT_EQ(Lines(Pool(words)),
+              (std::vector<std::string>{std::string("NOTICE #trpg :taro -> ") + SettingsStore::WriteFailureMessage()}))
         << words;
   }
   std::filesystem::remove(blocker);

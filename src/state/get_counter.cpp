@@ -1,6 +1,8 @@
 // "#GET": one's own counter and memo in this channel, or, with LIST / CH /
 // ALL, every counter and memo the channel's section holds.
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/settings_store.h"
 #include "core/text.h"
@@ -12,25 +14,30 @@ namespace {
 
 // The listing shows the section's entries in the order the settings file
 // holds them (new keys are added at the end of their section), at most this
-// many of them, read from at most this many bytes of it; a longer section is
-// listed in part, and the line itself is cut to 1023 bytes.
+// many of them, read from at most this many bytes of it. The whole line stays
+// within 1023 bytes: entries that would pass it are left out whole, and the
+// list then ends with kMoreMark so players know it goes on.
 constexpr std::size_t kListedEntries = 32;
 constexpr std::size_t kSectionBytes = kLineSize;
+constexpr std::size_t kLineLimit = kLineSize - 1;
+constexpr const char* kMoreMark = "…";
 
 // "name:value　" or, for a key with a tag after its last dot (the memo key
 // TARO.Memo), "name(tag):value　". The name is the registered character name
 // of the owner's key, or the key itself.
-void AppendEntry(std::string& list, const std::string& key, const std::string& value) {
+std::string Entry(const std::string& key, const std::string& value) {
   std::vector<std::string> groups;
   const bool tagged = mirado::FullMatch(key, R"((.+)\.(.+))", false, &groups) && groups.size() == 3;
   char owner[kShortSize];
   mirado::CopyText(owner, sizeof owner, tagged ? groups[1] : key);
   SettingsStore::LoadCharacterName(owner, sizeof owner);
+  std::string entry;
   if (tagged) {
-    mirado::FormatToString(list, kLineSize, "%s%s(%s):%s　", list.c_str(), owner, groups[2].c_str(), value.c_str());
+    mirado::FormatToString(entry, kReplyBufferSize, "%s(%s):%s　", owner, groups[2].c_str(), value.c_str());
   } else {
-    mirado::FormatToString(list, kLineSize, "%s%s:%s　", list.c_str(), owner, value.c_str());
+    mirado::FormatToString(entry, kReplyBufferSize, "%s:%s　", owner, value.c_str());
   }
+  return entry;
 }
 
 }  // namespace
@@ -47,14 +54,24 @@ void GetCounter::Execute() {
       Reply.Line(line);
       return;
     }
+    const std::string head = std::string("NOTICE ") + ReplyTarget + " :";
+    const std::size_t mark = std::string_view(kMoreMark).size();
+    const std::size_t room = kLineLimit > head.size() + mark ? kLineLimit - head.size() - mark : 0;
     std::string list;
+    bool more = false;
     for (std::size_t i = 0; i < entries.size() && i < kListedEntries; ++i) {
-      AppendEntry(list, entries[i].first, entries[i].second);
+      const std::string entry = Entry(entries[i].first, entries[i].second);
+      if (list.size() + entry.size() > room + (i + 1 == entries.size() ? mark : 0)) {
+        // The first entry alone too long (a long memo): shown cut, on a
+        // character boundary.
+        if (list.empty()) list = entry.substr(0, mirado::CharacterPrefix(entry, room));
+        more = true;
+        break;
+      }
+      list += entry;
     }
-    // The list is cut to 1023 bytes; never inside a double-byte character.
-    list.resize(mirado::CharacterPrefix(list, list.size()));
-    mirado::FormatToString(line, kReplyBufferSize, "NOTICE %s :%s", ReplyTarget, list.c_str());
-    Reply.Line(line);
+    if (more) list += kMoreMark;
+    Reply.Line(head + list);
     return;
   }
 
