@@ -58,9 +58,31 @@ FileStamp StampOf(const struct stat& st) {
                    static_cast<int64_t>(st.st_mtim.tv_sec) * 1000000000LL + st.st_mtim.tv_nsec};
 }
 
+// Whether a file's stamp can be trusted to tell a later change, as version
+// control tools ask of their index: file times come from a clock that
+// advances by ticks (1 to 10 ms on Linux 6.1), or by whole seconds on some
+// file systems, so an edit of the same size within the tick of the read that
+// took the stamp can leave it unchanged. A stamp whose time is not safely
+// older than the moment the file was read is "racy": the next access reads
+// the file again and compares its bytes.
+constexpr int64_t kRacyWindowNs = 100'000'000;          // files with fine times
+constexpr int64_t kCoarseRacyWindowNs = 2'000'000'000;  // whole-second times
+int64_t NowNs() {
+  timespec now{};
+  ::clock_gettime(CLOCK_REALTIME, &now);
+  return static_cast<int64_t>(now.tv_sec) * 1000000000LL + now.tv_nsec;
+}
+bool IsRacy(const FileStamp& stamp, int64_t read_ns) {
+  if (!stamp.exists) return false;
+  const int64_t window = stamp.mtime_ns % 1000000000LL == 0 ? kCoarseRacyWindowNs : kRacyWindowNs;
+  return read_ns - stamp.mtime_ns < window;
+}
+
 // Everything the store knows about one settings file.
 struct PathState {
   FileStamp stamp;
+  bool racy = false;               // the stamp cannot tell a change yet (see IsRacy)
+  std::string content;             // the bytes `doc` was read from or written as
   std::optional<IniDocument> doc;  // empty: not read yet, or to be read again
   bool readable = false;           // false: the file exists but cannot be read
   uint64_t trusted_call = 0;       // the call that last checked the file
@@ -99,7 +121,7 @@ struct CallState {
   std::vector<PathState*> tried;    // files whose lock this call could not get
   std::vector<PathState*> changed;  // files this call has changed (or tried to)
   // The version of each file this call first read.
-  std::vector<std::pair<PathState*, FileStamp>> seen;
+  std::vector<std::pair<PathState*, uint64_t>> seen;
 };
 thread_local CallState t_call;
 thread_local ProfileWriteError t_last_error = ProfileWriteError::kNone;
@@ -137,21 +159,32 @@ void Refresh(const std::string& path, PathState& state) {
     }
     return;
   }
-  if (state.doc && state.readable && StampOf(st) == state.stamp) return;
+  const bool same_stamp = state.doc && state.readable && StampOf(st) == state.stamp;
+  if (same_stamp && !state.racy) return;
   // Read through one descriptor, so the stamp kept belongs to the bytes read.
+  const int64_t read_ns = NowNs();
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  std::string content;
+  const bool read = fd >= 0 && ::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ReadAll(fd, &content);
+  if (fd >= 0) ::close(fd);
+  if (read && same_stamp && StampOf(st) == state.stamp && content == state.content) {
+    // A racy stamp, and the same bytes: nothing changed.
+    state.racy = IsRacy(state.stamp, read_ns);
+    return;
+  }
   renew();
   state.doc.emplace();
   state.stamp = FileStamp{};
   state.readable = false;
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return;
-  std::string content;
-  if (::fstat(fd, &st) == 0 && S_ISREG(st.st_mode) && ReadAll(fd, &content)) {
+  state.racy = false;
+  state.content.clear();
+  if (read) {
     state.doc = IniDocument::Parse(content);
     state.stamp = StampOf(st);
     state.readable = true;
+    state.racy = IsRacy(state.stamp, read_ns);
+    state.content = std::move(content);
   }
-  ::close(fd);
 }
 
 bool Lock(const std::string& path, PathState& state) {
@@ -217,7 +250,7 @@ PathState& Access(const std::string& path) {
   if (state.trusted_call != t_call.id || !state.doc) {
     Refresh(path, state);
     const auto first = [&state](const auto& entry) { return entry.first == &state; };
-    if (std::none_of(t_call.seen.begin(), t_call.seen.end(), first)) t_call.seen.emplace_back(&state, state.stamp);
+    if (std::none_of(t_call.seen.begin(), t_call.seen.end(), first)) t_call.seen.emplace_back(&state, state.version);
   }
   state.trusted_call = t_call.id;
   return state;
@@ -302,8 +335,8 @@ bool Change(const std::string& path, Edit edit) {
   // nothing is changed, and the call is run again.
   Refresh(path, state);
   if (first_change) {
-    for (const auto& [read, stamp] : t_call.seen) {
-      if (read != &state || stamp == state.stamp) continue;
+    for (const auto& [read, version] : t_call.seen) {
+      if (read != &state || version == state.version) continue;
       t_call.conflicted = true;
       return false;
     }
@@ -318,9 +351,16 @@ bool Change(const std::string& path, Edit edit) {
     } else {
       state.version = g_next_version++;
       if (locked) RemoveStaleTemporaries(path);
-      ok = WriteFileSafely(path, state.doc->Serialize(), &state.stamp);
+      std::string written = state.doc->Serialize();
+      const int64_t write_ns = NowNs();
+      ok = WriteFileSafely(path, written, &state.stamp);
       // A failed write leaves the kept copy ahead of the file: read it again.
-      if (!ok) state.doc.reset();
+      if (!ok) {
+        state.doc.reset();
+      } else {
+        state.content = std::move(written);
+        state.racy = IsRacy(state.stamp, write_ns);
+      }
     }
   }
   if (in_call) state.trusted_call = t_call.id;

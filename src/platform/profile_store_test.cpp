@@ -31,6 +31,38 @@ TEST(ProfileStore, MissingFileReadsDefaultsAndFirstWriteCreatesIt) {
   EXPECT_EQ("[GameMode]\r\n#trpg=DX\r\n", settings.Read());
 }
 
+// A hand edit of the same size made within a clock tick of the store's read
+// keeps the file's size and modification time: the store must still see it.
+// The modification time is set to a moment no read can be safely after (a
+// few seconds ahead) and restored after each in-place edit, as a coarse
+// clock would leave it.
+TEST(ProfileStore, SameSizeEditsWithTheSameTimeAreSeen) {
+  mirado::testing::TempSettings settings;
+  const std::filesystem::path file = settings.path();
+  const auto edit = [&](const std::string& content, std::filesystem::file_time_type time) {
+    std::fstream out(file, std::ios::in | std::ios::out | std::ios::binary);  // in place: same inode
+    out.write(content.data(), static_cast<std::streamsize>(content.size()));
+    out.close();
+    std::filesystem::last_write_time(file, time);
+  };
+  settings.Write("[s]\r\nk=aaaa\r\n");
+  const auto time = std::filesystem::file_time_type::clock::now() + std::chrono::seconds(5);
+  std::filesystem::last_write_time(file, time);
+  EXPECT_EQ("aaaa", Get(settings.path(), "s", "k"));
+  edit("[s]\r\nk=bbbb\r\n", time);
+  EXPECT_EQ("bbbb", Get(settings.path(), "s", "k"));
+  edit("[s]\r\nk=cccc\r\n", time);
+  EXPECT_EQ("cccc", Get(settings.path(), "s", "k"));
+  // A write of the store's own, then a hand edit within the same tick.
+  EXPECT_TRUE(Put(settings.path(), "s", "k", "dddd"));
+  const auto written = std::filesystem::last_write_time(file);
+  const std::string content = settings.Read();
+  std::string edited = content;
+  edited.replace(edited.find("dddd"), 4, "eeee");
+  edit(edited, written);
+  EXPECT_EQ("eeee", Get(settings.path(), "s", "k"));
+}
+
 TEST(ProfileStore, NamesCompareWithoutLetterCase) {
   TempSettings settings;
   Put(settings.path(), "GameMode", "#Trpg", "DX");
