@@ -115,6 +115,9 @@ void IrcSession::JoinAll(std::vector<OutgoingLine>* out) {
 }
 
 void IrcSession::OnWelcome(const IrcMessage& message, std::vector<OutgoingLine>* out) {
+  // Once registered, a second welcome (a server repeating itself, or a peer
+  // playing one) changes nothing: no second registration, no rejoining.
+  if (registered_) return;
   registered_ = true;
   if (!message.params.empty()) nick_ = message.params[0];
   LogInfo("registered as " + nick_);
@@ -142,8 +145,12 @@ void IrcSession::OnCtcp(const std::string& sender, const std::string& text, std:
   if (command == "VERSION") {
     Send(out, "NOTICE", {sender, "\x01VERSION Mirado for TRPG (mirado-irc)\x01"}, Lane::kCtcp);
   } else if (command == "PING") {
+    // The argument (a time stamp, as clients send it) goes back as it came
+    // only when it is printable ASCII, the same bytes in every encoding; any
+    // other argument gets no reply rather than bytes the network may not take.
     const std::string argument = body.size() > 5 ? body.substr(5, 64) : std::string();
-    Send(out, "NOTICE", {sender, "\x01PING " + argument + "\x01"}, Lane::kCtcp);
+    const bool printable = std::all_of(argument.begin(), argument.end(), [](char c) { return c >= 0x20 && c < 0x7F; });
+    if (printable) Send(out, "NOTICE", {sender, "\x01PING " + argument + "\x01"}, Lane::kCtcp);
   }
 }
 
@@ -160,6 +167,12 @@ void IrcSession::OnPrivmsg(const IrcMessage& message, std::vector<OutgoingLine>*
   const bool in_channel = IsChannel(target);
   // Messages to a group of a channel (@#ch) or to a server mask are not for the bot.
   if (!in_channel && !IsMe(target)) return;
+  // Only where the bot is: a channel it never joined, or was kicked from or
+  // left, gets no answer (a server relaying such lines is not to be trusted).
+  if (in_channel) {
+    const Channel* channel = FindChannel(target);
+    if (channel == nullptr || !channel->joined) return;
+  }
   const WireCodec& codec = bridge_.codec();
   if (Verbose()) LogInfo("<" + codec.ToUtf8(target) + "> " + codec.ToUtf8(sender) + ": " + codec.ToUtf8(text));
   const BridgeResult result = bridge_.Handle({sender, target, text, in_channel}, RelayPrefixLength());

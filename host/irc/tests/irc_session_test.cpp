@@ -143,6 +143,28 @@ TEST_F(SessionTest, ChatLinesGoToThePlugin) {
   EXPECT_EQ(session_.channels(), (Lines{"#locked", "#two"}));
 }
 
+TEST_F(SessionTest, AHostileServerGetsNoMoreThanItShould) {
+  Begin();
+  EXPECT_EQ(Feed({":srv 001 mirado :Welcome"}).size(), 2u);
+  // A second welcome registers nothing again and joins nothing again.
+  EXPECT_TRUE(Feed({":srv 001 mirado :Welcome", ":srv 001 other :Welcome again"}).empty());
+  EXPECT_EQ(session_.nick(), "mirado");
+  // Lines from channels the bot is not in get no answer: never joined, not
+  // yet confirmed, kicked from.
+  EXPECT_TRUE(Feed({":taro!t@x PRIVMSG #elsewhere :#2D6", ":taro!t@x PRIVMSG #trpg :#2D6"}).empty());
+  Feed({":mirado!bot@host JOIN #trpg"});
+  EXPECT_EQ(Feed({":taro!t@x PRIVMSG #trpg :#2D6"}).size(), 1u);
+  Feed({":op!o@x KICK #trpg mirado :out"});
+  EXPECT_TRUE(Feed({":taro!t@x PRIVMSG #trpg :#2D6"}).empty());
+  EXPECT_EQ(calls_, (Lines{"taro|#trpg|#2D6"}));
+  // CTCP PING: a printable argument goes back; bytes the network may not
+  // take get no reply.
+  EXPECT_EQ(Feed({":taro!t@x PRIVMSG mirado :\x01PING 1733700000 123\x01"}),
+            (Lines{"NOTICE taro :\x01PING 1733700000 123\x01"}));
+  EXPECT_TRUE(Feed({":taro!t@x PRIVMSG mirado :\x01PING \xff\xfe\x01"}).empty());
+  EXPECT_TRUE(Feed({":taro!t@x PRIVMSG mirado :\x01PING \x1b[2J\x01"}).empty());
+}
+
 TEST_F(SessionTest, RelayPrefixFollowsTheBotsOwnSource) {
   Begin();
   Feed({":srv 001 mirado :Welcome"});
