@@ -1,8 +1,9 @@
 // Card names of the deck kinds. Numbers below 10 are written full width in
 // the arcana-shaped decks (major arcana, CST, BOA), as a printed card shows
 // them; the NOVA deck keeps the ASCII numbers of its negative cards
-// throughout. The major arcana follow the traditional order, with Justice as
-// VIII and Strength as XI.
+// throughout. The major arcana follow the Rider-Waite-Smith deck in both
+// their English names and their numbering, so Strength is VIII and Justice
+// XI; the CST deck's arcana are numbered the same way.
 #include "cards/card_names.h"
 
 namespace Cards {
@@ -22,10 +23,10 @@ const char* const kMajorArcana[] = {
     "５.《教皇／The Hierophant》",
     "６.《恋人／The Lovers》",
     "７.《戦車／The Chariot》",
-    "８.《正義／Justice》",
+    "８.《力／Strength》",
     "９.《隠者／The Hermit》",
     "10.《運命の輪／Wheel of Fortune》",
-    "11.《力／Strength》",
+    "11.《正義／Justice》",
     "12.《吊された男／The Hanged Man》",
     "13.《死神／Death》",
     "14.《節制／Temperance》",
@@ -62,7 +63,7 @@ const char* const kHanafuda[] = {
 const char* const kCst[] = {
     "０.《愚者／ドジっ娘》",     "１.《魔術師／魔法少女》", "２.《女教皇／委員長》",   "３.《女帝／お嬢様》",
     "４.《皇帝／俺様》",         "５.《教皇／先生》",       "６.《恋人／幼なじみ》",   "７.《戦車／体育会系》",
-    "８.《正義／風紀委員》",     "９.《隠者／引きこもり》", "10.《運命の輪／転校生》", "11.《力／番長》",
+    "８.《力／番長》",           "９.《隠者／引きこもり》", "10.《運命の輪／転校生》", "11.《正義／風紀委員》",
     "12.《吊された男／苦労人》", "13.《死神／クール系》",   "14.《節制／メイド》",     "15.《悪魔／小悪魔》",
     "16.《塔／ツンデレ》",       "17.《星／アイドル》",     "18.《月／不思議ちゃん》", "19.《太陽／元気っ娘》",
     "20.《審判／生徒会長》",     "21.《世界／完璧超人》",
@@ -103,7 +104,7 @@ const char* const kBoa[] = {
     "14.ウィータ《再生／リバイブ》",
     "15.レクス《王命／ロイヤルオーダー》",
     "16.アニマ《魂呼／ソウルコール》",
-    "17.フォルトゥナ《天運／ラッキーストライク》",
+    "17.フォルトゥナ《天運／グッドフォーチュン》",
     "18.メモリア《追憶／リコレクション》",
     "19.ウェリタス《真眼／トゥルーサイト》",
     "20.フィデス《誓約／オース》",

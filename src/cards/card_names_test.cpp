@@ -38,6 +38,20 @@ TEST(CardNames, CountsAndSamples) {
   EXPECT_STREQ("－.ウェントス《神移／ワールウィンド》", kBoaNames.names[0]);
 }
 
+// The arcana are numbered as in the deck whose English names they carry
+// (Rider-Waite-Smith: Strength VIII, Justice XI), and the CST deck gives each
+// number the same arcana as the major deck.
+TEST(CardNames, ArcanaNumberingAgreesWithTheirNames) {
+  EXPECT_STREQ("８.《力／Strength》", kMajorArcanaNames.names[8]);
+  EXPECT_STREQ("11.《正義／Justice》", kMajorArcanaNames.names[11]);
+  for (std::size_t i = 0; i < kMajorArcanaNames.count; ++i) {
+    const std::string major = kMajorArcanaNames.names[i], cst = kCstNames.names[i];
+    const std::size_t cut = major.find("／");
+    ASSERT_NE(std::string::npos, cut) << i;
+    EXPECT_EQ(0u, cst.rfind(major.substr(0, cut + std::string("／").size()), 0)) << i;
+  }
+}
+
 TEST(CardNames, StandardDeckNames) {
   const DeckKind* standard = FindDeckKind("std", "");
   ASSERT_NE(nullptr, standard);

@@ -16,10 +16,11 @@ namespace CounterStore {
 
 // The longest closed-dice destination kept: the field that holds it (and the
 // closed rolls that read it) has room for 255 bytes. A longer one is refused
-// rather than cut, since the cut name would be another channel.
+// rather than cut, since the cut name would be another channel. The refusal
+// counts in the characters a player types: 255 half-width or 127 full-width.
 constexpr std::size_t kDestinationLimit = 255;
 inline constexpr const char* kDestinationTooLongMessage =
-    "クローズダイスの通知先は255バイトまでです。設定は変更されませんでした。";
+    "クローズダイスの通知先は半角255文字、全角127文字までです。設定は変更されませんでした。";
 
 // The memo key of a character: its NickKey followed by ".Memo". Never cut, so
 // a long NickKey cannot turn its memo key into its counter key.
