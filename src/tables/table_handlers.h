@@ -28,6 +28,9 @@ void DbzLuckyBag(BotCommand::BotCommandAbstract& out, const TableWords& words);
 // ---- SNB --------------------------------------------------------------------
 
 // ---- BCRUSADE and CRANKER ---------------------------------------------------
+// The BCRUSADE tables are all described by their data files.
+void CrMonsterCard(BotCommand::BotCommandAbstract& out, const TableWords& words);
+void CrCharacter(BotCommand::BotCommandAbstract& out, const TableWords& words);
 
 // ---- TENKA, NECHRO and BELF -------------------------------------------------
 

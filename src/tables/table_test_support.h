@@ -44,6 +44,13 @@ inline Draws Faces(std::initializer_list<std::pair<uint32_t, uint32_t>> faces, u
   return draws;
 }
 
+// The draws of the commonest rolls: one six-sided die showing 1 or 6, and
+// two showing 1 and 1 or 6 and 6.
+inline const Draws kDieOne = Faces({{6, 0}});
+inline const Draws kDieSix = Faces({{6, 5}});
+inline const Draws kDiceOneOne = Faces({{6, 0}, {6, 0}});
+inline const Draws kDiceSixSix = Faces({{6, 5}, {6, 5}});
+
 // The reply to `line`, typed by taro in #trpg, with the random source giving
 // `draws` (every reseed leaves them in place).
 inline std::string Answer(const std::string& line, const Draws& draws) {
@@ -76,12 +83,12 @@ inline bool HoldsRow(const std::string& reply, const std::string& row) {
   return true;
 }
 
-// Runs `line` under `seeds` seeds and expects every row of `column` of
-// `table` among the replies.
-inline void ExpectEveryRow(const std::string& line, const Data::DataTable& table, int32_t column,
-                           uint32_t seeds = 3000) {
+// Runs `line` under `seeds` seeds and expects rows `first` to `end` - 1 of
+// `column` of `table` among the replies.
+inline void ExpectRowsDrawn(const std::string& line, const Data::DataTable& table, int32_t column, int32_t first,
+                            int32_t end, uint32_t seeds) {
   std::set<int32_t> missing;
-  for (int32_t row = 0; row < table.rows; ++row) missing.insert(row);
+  for (int32_t row = first; row < end && row < table.rows; ++row) missing.insert(row);
   for (uint32_t seed = 1; seed <= seeds && !missing.empty(); ++seed) {
     const std::string reply = Answer(line, seed);
     for (auto it = missing.begin(); it != missing.end();) {
@@ -93,6 +100,42 @@ inline void ExpectEveryRow(const std::string& line, const Data::DataTable& table
     }
   }
   for (int32_t row : missing) ADD_FAILURE() << table.name << " row " << row << " never drawn by " << line;
+}
+
+// Runs `line` under `seeds` seeds and expects every row of `column` of
+// `table` among the replies.
+inline void ExpectEveryRow(const std::string& line, const Data::DataTable& table, int32_t column,
+                           uint32_t seeds = 3000) {
+  ExpectRowsDrawn(line, table, column, 0, table.rows, seeds);
+}
+
+// The same for a table of kinds: `lines[i]` must draw every row of block i.
+inline void ExpectEveryRowOfEachBlock(std::initializer_list<std::string> lines, const Data::DataTable& table,
+                                      int32_t column, uint32_t seeds = 3000) {
+  int32_t block = 0;
+  for (const std::string& line : lines) {
+    ExpectRowsDrawn(line, table, column, block * table.block_rows, (block + 1) * table.block_rows, seeds);
+    ++block;
+  }
+}
+
+// The words that pick one kind, the kind's name a reply shows and the kind
+// (block) they pick.
+struct KindWords {
+  const char* name;
+  int32_t kind;
+  std::initializer_list<const char*> words;
+};
+// Expects `line_start` followed by each word, under `draws`, to answer
+// `expected(name, kind)`.
+template <typename Expected>
+void ExpectKindWords(const std::string& line_start, std::initializer_list<KindWords> kinds, const Draws& draws,
+                     Expected expected) {
+  for (const KindWords& kind : kinds) {
+    for (const char* word : kind.words) {
+      EXPECT_EQ(Answer(line_start + word, draws), expected(kind.name, kind.kind)) << line_start << word;
+    }
+  }
 }
 
 }  // namespace Tables::testing
