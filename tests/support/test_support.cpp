@@ -149,7 +149,10 @@ bool g_forced_past_end = false;
 bool g_forced_then_reference = false;
 std::mt19937 g_forced_reference;
 
+std::size_t g_forced_total = 0;
+
 uint32_t NextForced() {
+  ++g_forced_total;
   if (g_forced_next < g_forced.size()) return g_forced[g_forced_next++];
   if (g_forced_then_reference) return static_cast<uint32_t>(g_forced_reference());
   g_forced_past_end = true;
@@ -180,6 +183,8 @@ ForcedDraws::~ForcedDraws() {
 }
 
 std::size_t ForcedDraws::drawn() const { return g_forced_next; }
+std::size_t ForcedDraws::total() { return g_forced_total; }
+void ForcedDraws::ResetTotal() { g_forced_total = 0; }
 
 std::string CallCommand(const std::string& nick, const std::string& channel, const std::string& text) {
   std::string buffer(4096, '\0');

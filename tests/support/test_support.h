@@ -71,6 +71,10 @@ class ForcedDraws {
   ForcedDraws& operator=(const ForcedDraws&) = delete;
   // How many of the forced outputs were drawn so far.
   std::size_t drawn() const;
+  // How many outputs were drawn in all (the list's and the reference's):
+  // the work a roll did, for tests that bound it.
+  static std::size_t total();
+  static void ResetTotal();
 
  private:
   bool exact_;
