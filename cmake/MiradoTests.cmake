@@ -74,6 +74,17 @@ endif()
 add_test(NAME host_common_tests COMMAND host_common_tests)
 set_tests_properties(host_common_tests PROPERTIES ENVIRONMENT "${MIRADO_TEST_ENVIRONMENT}" TIMEOUT 120 LABELS unit)
 
+# The console's session, tested with scripted entry points.
+add_executable(host_console_tests host/console/console_session_test.cpp host/console/console_session.cpp)
+target_include_directories(host_console_tests PRIVATE host/console)
+target_link_libraries(host_console_tests PRIVATE mirado_host gtest gtest_main)
+target_compile_options(host_console_tests PRIVATE ${MIRADO_WARNINGS})
+if(WIN32)
+  target_link_options(host_console_tests PRIVATE ${MIRADO_STATIC_RUNTIME})
+endif()
+add_test(NAME host_console_tests COMMAND host_console_tests)
+set_tests_properties(host_console_tests PROPERTIES ENVIRONMENT "${MIRADO_TEST_ENVIRONMENT}" TIMEOUT 120 LABELS unit)
+
 # Session transcripts: the shared behaviour corpus of both builds.
 mirado_add_test(transcript_tests SOURCES tests/transcript_test.cpp
   ARGS --transcripts=${CMAKE_SOURCE_DIR}/tests/transcripts)

@@ -20,6 +20,8 @@ class ConsoleSession {
  public:
   ConsoleSession(Plugin& plugin, ConsoleOptions options)
       : turn_(ChatTurn::ForPlugin(plugin)), options_(std::move(options)) {}
+  // With entry points of the caller's (tests).
+  ConsoleSession(ChatTurn turn, ConsoleOptions options) : turn_(std::move(turn)), options_(std::move(options)) {}
 
   // Handles one typed UTF-8 line: a console command (/nick NAME, /join #CH,
   // /part, /quit) or a chat line for the plug-in (one chat turn, as every
