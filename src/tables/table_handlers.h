@@ -24,6 +24,9 @@ void AlsShard(BotCommand::BotCommandAbstract& out, const TableWords& words);
 void DbzLuckyBag(BotCommand::BotCommandAbstract& out, const TableWords& words);
 
 // ---- HMOON and RHD; the heroine maker ---------------------------------------
+void HmAction(BotCommand::BotCommandAbstract& out, const TableWords& words);
+void HmMaker(BotCommand::BotCommandAbstract& out, const TableWords& words);
+void HeroineMaker(BotCommand::BotCommandAbstract& out, const TableWords& words);
 
 // ---- SNB --------------------------------------------------------------------
 
