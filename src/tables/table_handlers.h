@@ -34,6 +34,8 @@ void DbzLuckyBag(BotCommand::BotCommandAbstract& out, const TableWords& words);
 // ---- The DX base-character builder ------------------------------------------
 
 // ---- The SW character maker and the DBZ dryad maker -------------------------
+void SwCharacter(BotCommand::BotCommandAbstract& out, const TableWords& words);
+void DbzDryad(BotCommand::BotCommandAbstract& out, const TableWords& words);
 
 }  // namespace Tables
 
