@@ -40,6 +40,8 @@ void CrCharacter(BotCommand::BotCommandAbstract& out, const TableWords& words);
 // ---- The DX base-character builder ------------------------------------------
 
 // ---- The SW character maker and the DBZ dryad maker -------------------------
+void SwCharacter(BotCommand::BotCommandAbstract& out, const TableWords& words);
+void DbzDryad(BotCommand::BotCommandAbstract& out, const TableWords& words);
 
 }  // namespace Tables
 

@@ -51,6 +51,14 @@ inline const Draws kDieSix = Faces({{6, 5}});
 inline const Draws kDiceOneOne = Faces({{6, 0}, {6, 0}});
 inline const Draws kDiceSixSix = Faces({{6, 5}, {6, 5}});
 
+// The draws giving these die faces (1-based) in order: the output face - 1,
+// which a D6 reads as that face and a D3 as (face - 1) % 3 + 1.
+inline Draws DieFaces(std::initializer_list<uint32_t> faces) {
+  Draws draws;
+  for (const uint32_t face : faces) draws.first.push_back(face - 1);
+  return draws;
+}
+
 // The reply to `line`, typed by taro in #trpg, with the random source giving
 // `draws` (every reseed leaves them in place).
 inline std::string Answer(const std::string& line, const Draws& draws) {
