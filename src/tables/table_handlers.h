@@ -33,6 +33,11 @@ void DbzLuckyBag(BotCommand::BotCommandAbstract& out, const TableWords& words);
 
 // ---- The DX base-character builder ------------------------------------------
 
+// Two syndromes and at most one works, named by words 2 to 4: the third
+// edition's works (MAKE DX, MAKE DX3) or the second edition's (MAKE DX2).
+void DxBaseCharacterDx3(BotCommand::BotCommandAbstract& out, const TableWords& words);
+void DxBaseCharacterDx2(BotCommand::BotCommandAbstract& out, const TableWords& words);
+
 // ---- The SW character maker and the DBZ dryad maker -------------------------
 
 }  // namespace Tables
