@@ -5,8 +5,10 @@
 // works, MAKE DX2 the second edition's; the syndromes are the same.
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
 #include <string>
 #include <unordered_map>
+#include <utility>
 
 #include "core/text.h"
 #include "tables/table_data_list.h"
@@ -129,7 +131,9 @@ void SaySkills(BotCommand::BotCommandAbstract& out, const Data::dx_works_row& wo
 void BuildCharacter(BotCommand::BotCommandAbstract& out, const TableWords& words, const DxDataSet& set) {
   DxChoice choice;
   if (!ReadChoice(words, set, &choice)) return;
-  // Two syndromes (a pure breed names its one twice) and one works at most.
+  // Two syndromes (a pure breed names its one twice) and one works at most:
+  // a second works word is no correction of the first but a line that names
+  // two, and gets no reply.
   if (choice.syndrome_count != 2 || choice.works_count > 1) return;
   const auto& first = Data::dx_syndromes.Row(choice.syndromes[0]);
   const auto& second = Data::dx_syndromes.Row(choice.syndromes[1]);
