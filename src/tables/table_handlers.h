@@ -39,6 +39,11 @@ void CrCharacter(BotCommand::BotCommandAbstract& out, const TableWords& words);
 
 // ---- The DX base-character builder ------------------------------------------
 
+// Two syndromes and at most one works, named by words 2 to 4: the third
+// edition's works (MAKE DX, MAKE DX3) or the second edition's (MAKE DX2).
+void DxBaseCharacterDx3(BotCommand::BotCommandAbstract& out, const TableWords& words);
+void DxBaseCharacterDx2(BotCommand::BotCommandAbstract& out, const TableWords& words);
+
 // ---- The SW character maker and the DBZ dryad maker -------------------------
 void SwCharacter(BotCommand::BotCommandAbstract& out, const TableWords& words);
 void DbzDryad(BotCommand::BotCommandAbstract& out, const TableWords& words);
