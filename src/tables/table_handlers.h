@@ -36,6 +36,13 @@ void CrMonsterCard(BotCommand::BotCommandAbstract& out, const TableWords& words)
 void CrCharacter(BotCommand::BotCommandAbstract& out, const TableWords& words);
 
 // ---- TENKA, NECHRO and BELF -------------------------------------------------
+void TenkaCat(BotCommand::BotCommandAbstract& out, const TableWords& words);
+void TenkaName(BotCommand::BotCommandAbstract& out, const TableWords& words);
+void TenkaLifePath(BotCommand::BotCommandAbstract& out, const TableWords& words);
+void TenkaMaker(BotCommand::BotCommandAbstract& out, const TableWords& words);
+void NcAttack(BotCommand::BotCommandAbstract& out, const TableWords& words);
+void BelfImpression(BotCommand::BotCommandAbstract& out, const TableWords& words);
+void BelfSample(BotCommand::BotCommandAbstract& out, const TableWords& words);
 
 // ---- The DX base-character builder ------------------------------------------
 
