@@ -26,6 +26,9 @@ void DbzLuckyBag(BotCommand::BotCommandAbstract& out, const TableWords& words);
 // ---- HMOON and RHD; the heroine maker ---------------------------------------
 
 // ---- SNB --------------------------------------------------------------------
+void SnbSecretArt(BotCommand::BotCommandAbstract& out, const TableWords& words);
+void SnbFumble(BotCommand::BotCommandAbstract& out, const TableWords& words);
+void SnbCharacter(BotCommand::BotCommandAbstract& out, const TableWords& words);
 
 // ---- BCRUSADE and CRANKER ---------------------------------------------------
 
