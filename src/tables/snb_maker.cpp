@@ -35,11 +35,14 @@ using RandomSource::Draw;
 constexpr const char16_t* kOrdinaryWords = u"一般人?|市民|NOR(MAL)?|COM(MON)?|POP(ULAR)?|CIT(IZEN)?";
 
 // School words, read as typed (converted to UTF-16), first hit, in the order
-// of the schools in snb_schools.
+// of the schools in snb_schools, whose names the reply shows.
 constexpr KindRow kSchoolWords[] = {
-    {u"ハグレ(モノ)?|HAG(URE)?", "ハグレモノ"},   {u"鞍馬(神流)?|KUR(AMA)?", "鞍馬神流"},
-    {u"比良坂(機関)?|HIR(ASAKA)?", "比良坂機関"}, {u"(私立)?御[斎伽](学[園校])?|OTO(GI)?", "私立御斎学園"},
-    {u"斜歯(忍軍)?|HAS(UBA)?", "斜歯忍軍"},       {u"(鬼|隠忍)の?(血統)?|ONI", "隠忍の血統"},
+    {u"ハグレ(モノ)?|HAG(URE)?", ""},              // ハグレモノ
+    {u"鞍馬(神流)?|KUR(AMA)?", ""},                // 鞍馬神流
+    {u"比良坂(機関)?|HIR(ASAKA)?", ""},            // 比良坂機関
+    {u"(私立)?御[斎伽](学[園校])?|OTO(GI)?", ""},  // 私立御斎学園
+    {u"斜歯(忍軍)?|HAS(UBA)?", ""},                // 斜歯忍軍
+    {u"(鬼|隠忍)の?(血統)?|ONI", ""},              // 隠忍の血統
 };
 constexpr KindSelector kSchoolSelector{kSchoolWords, KindFolding::kWide, false, KindFallback::kNoReply};
 
