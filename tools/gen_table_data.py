@@ -151,7 +151,8 @@ def parse(path):
                 continue
             if line.startswith("@"):
                 directive, _, rest = line.partition(" ")
-                rest = rest.strip()
+                # ASCII blanks only: a reply may start with ideographic spaces.
+                rest = rest.strip(" \t")
                 if directive == "@columns":
                     t.columns = parse_columns(rest.split(), where)
                 elif directive == "@rows":

@@ -29,6 +29,9 @@ void HmMaker(BotCommand::BotCommandAbstract& out, const TableWords& words);
 void HeroineMaker(BotCommand::BotCommandAbstract& out, const TableWords& words);
 
 // ---- SNB --------------------------------------------------------------------
+void SnbSecretArt(BotCommand::BotCommandAbstract& out, const TableWords& words);
+void SnbFumble(BotCommand::BotCommandAbstract& out, const TableWords& words);
+void SnbCharacter(BotCommand::BotCommandAbstract& out, const TableWords& words);
 
 // ---- BCRUSADE and CRANKER ---------------------------------------------------
 // The BCRUSADE tables are all described by their data files.
