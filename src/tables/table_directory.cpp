@@ -12,9 +12,6 @@ namespace Tables {
 
 namespace {
 
-// The rows whose tables this directory does not serve answer nothing.
-void AnswersNothing(BotCommand::BotCommandAbstract&, const TableWords&) {}
-
 // System words of the game systems, as each system's rows accept them.
 constexpr const char* kSf = "SF|SFAD|SFV3|SFM";
 constexpr const char* kNw = "NW\\d?";
