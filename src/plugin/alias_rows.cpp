@@ -61,7 +61,9 @@ const AliasEntry kAliasTable[] = {
     {u"TABLE - BODY", uR"(身体(?:部位)?(?:決定)?表|身体表)", kFolded},
     {u"TABLE - LINGER", uR"(未練表)", kFolded},
     {u"TABLE - MEMORY", uR"(記憶表|記憶ノ(?:カケラ|欠片)表?)", kFolded},
-    {u"TABLE - ATTACK %1", uR"((?:攻撃(?:判定)?表|攻撃判定)\s?([\+\-=]?\d+)?)", kFolded},
+    // Matched as typed: folding would drop a minus sign and widen "+" and "=",
+    // turning "攻撃判定-2" into +2 and "攻撃判定=10" into a modifier.
+    {u"TABLE - ATTACK %1", uR"((?:攻撃(?:判定)?表|攻撃判定)\s?([\+\-=＋－＝]?\d+)?)", kAsTyped},
     {u"TABLE - TREASURE", uR"(タカラモノ表?|宝物表)", kFolded},
     {u"TABLE - HINT", uR"(暗示表)", kFolded},
     {u"TABLE - HOBBY %1", uR"(趣味(?:ランダム)?(?:決定)?表\s*([^\s]*))", kFolded},

@@ -86,7 +86,7 @@ const Case kCases[] = {
     {48, "身体部位決定表", "#TABLE - BODY", "身体"},
     {49, "未練表", "#TABLE - LINGER", "未練"},
     {50, "記憶のカケラ", "#TABLE - MEMORY", "記憶"},
-    {51, "攻撃判定 3", "#TABLE - ATTACK ３", "攻撃判定 三"},
+    {51, "攻撃判定 3", "#TABLE - ATTACK 3", "攻撃判定 三"},
     {52, "タカラモノ", "#TABLE - TREASURE", "宝"},
     {53, "暗示表", "#TABLE - HINT", "暗示"},
     {54, "趣味ランダム表 abc", "#TABLE - HOBBY ＡＢＣ", "趣味表 a b"},
@@ -125,13 +125,14 @@ TEST(AliasTable, EveryRowTakesItsPhraseAndNotTheNearMiss) {
 TEST(AliasTable, RowFlagsFollowTheTextTheyAreWrittenFor) {
   // Rows written with as-typed characters (long vowels, small kana, either
   // width) are matched as typed; no row needs a command prefix.
-  for (int row : {57, 58, 59, 60, 67, 69, 71, 72, 73}) EXPECT_EQ(kAsTyped, kAliasTable[row].Subject) << row;
+  // The attack row (51) reads its sign as typed, which folding would drop.
+  for (int row : {51, 57, 58, 59, 60, 67, 69, 71, 72, 73}) EXPECT_EQ(kAsTyped, kAliasTable[row].Subject) << row;
   int folded = 0;
   for (std::size_t i = 0; i < kAliasTableSize; ++i) {
     EXPECT_FALSE(kAliasTable[i].Prefix);
     folded += kAliasTable[i].Subject == kFolded;
   }
-  EXPECT_EQ(65, folded);
+  EXPECT_EQ(64, folded);
 }
 
 TEST(AliasTable, EarlierRowsWinOverLaterOnes) {
