@@ -139,13 +139,13 @@ void SnbCharacter(BotCommand::BotCommandAbstract& out, const TableWords& words) 
   const NamePart family = FamilyName(request.sengoku);
   const NamePart given = GivenName(request.sengoku, request.male);
   const int32_t era = request.sengoku ? 1 : 0;
-  // An ordinary person's name is shown too: the maker draws it, and a
-  // game master wants one for the person as much as for a shinobi.
-  if (!out.Say("名前：%s ／ 性別：%s", NameWithReading(family, given).c_str(), request.male ? "男" : "女")) return;
+  // The name is drawn for both; an ordinary person's answer is the two lines
+  // of their way and belief, as the game's ordinary-person sheet has them.
   if (request.ordinary) {
     const char* way = Data::snb_ordinary_ways.Row(era, RollTable(Data::DiceKind::kOrderedD66, 21).row).text;
     if (!out.Say("流儀：%s（一般人）", way)) return;
   } else {
+    if (!out.Say("名前：%s ／ 性別：%s", NameWithReading(family, given).c_str(), request.male ? "男" : "女")) return;
     const auto& school = Data::snb_schools.Row(request.school);
     const int32_t other = Draw(Data::snb_schools.rows - 1);
     const auto& nemesis = Data::snb_schools.Row(other < request.school ? other : other + 1);

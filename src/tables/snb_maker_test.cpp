@@ -35,11 +35,22 @@ TEST(SnbMaker, AnOrdinaryPersonOfTheSengokuEraWithoutAFamilyName) {
   // Sengoku women's list.
   const testing::Draws draws =
       Faces({{2, 1}, {6, 0}, {6, 4}, {6, 0}, {6, 2}, {6, 0}, {6, 1}, {6, 1}, {6, 0}, {6, 0}, {6, 2}, {6, 3}});
-  const std::string expected = Head() + "名前：千代(－ ちよ) ／ 性別：女" + Head() + "流儀：" +
-                               Data::snb_ordinary_ways.Row(1, 6).text + "（一般人）" + Head() + "信念：" +
-                               Data::snb_beliefs.Row(0).text + " ／ 表の顔：" + Data::snb_public_faces.Row(2, 12).text;
+  // An ordinary person's answer is the way and the belief; the name drawn
+  // (千代, with no family name) is not shown.
+  const std::string expected = Head() + "流儀：" + Data::snb_ordinary_ways.Row(1, 6).text + "（一般人）" + Head() +
+                               "信念：" + Data::snb_beliefs.Row(0).text + " ／ 表の顔：" +
+                               Data::snb_public_faces.Row(2, 12).text;
   EXPECT_EQ(Answer("#MAKE SNB 戦国 女 一般人", draws), expected);
   EXPECT_EQ(Answer("#MAKE SHINOBI 一般 sengoku female", draws), expected);
+}
+
+TEST(SnbMaker, ANameWithoutAFamilyNameShowsADash) {
+  // As above, a shinobi this time: after the name, one nemesis draw.
+  const testing::Draws draws =
+      Faces({{2, 1}, {6, 0}, {6, 4}, {6, 0}, {6, 2}, {6, 0}, {5, 0}, {6, 0}, {6, 0}, {6, 2}, {6, 3}});
+  const std::string reply = Answer("#MAKE SNB 戦国 女", draws);
+  EXPECT_EQ(reply.substr(0, (Head() + "名前：千代(－ ちよ) ／ 性別：女").size()),
+            Head() + "名前：千代(－ ちよ) ／ 性別：女");
 }
 
 TEST(SnbMaker, SengokuWithASchoolWord) {
