@@ -7,7 +7,11 @@
 #include <cstdarg>
 #include <cstdio>
 #include <cstring>
+#include <map>
 #include <memory>
+#include <mutex>
+#include <unordered_map>
+#include <utility>
 
 #include "core/fold_tables.h"
 #include "platform/platform.h"
@@ -246,18 +250,41 @@ int32_t ParseNumber(const char* text) {
   return ReadDecimal(half);
 }
 
+namespace {
+
+// A name list folded once: the folded name of each entry, the first entry of
+// a folded name winning. Lists are constant data, so each is folded on its
+// first lookup and kept for the process's life (a few hundred names folded
+// again for every word would cost milliseconds a line); the answer is the
+// one a search of the list gives.
+using FoldedIndex = std::unordered_map<std::u16string, int32_t>;
+
+const FoldedIndex& IndexOf(const LookupEntry* entries, std::size_t count) {
+  static std::mutex mutex;
+  static auto* indexes = new std::map<std::pair<const LookupEntry*, std::size_t>, std::unique_ptr<FoldedIndex>>();
+  std::lock_guard<std::mutex> hold(mutex);
+  auto& index = (*indexes)[{entries, count}];
+  if (!index) {
+    index = std::make_unique<FoldedIndex>();
+    for (std::size_t i = 0; i < count; ++i) {
+      std::u16string name = entries[i].name;
+      FoldForMatch(name);
+      index->emplace(std::move(name), entries[i].id);  // an earlier entry keeps its name
+    }
+  }
+  return *index;
+}
+
+}  // namespace
+
 bool LookupFolded(int32_t* id, const char* text, const LookupEntry* entries, std::size_t count) {
   std::u16string folded = ToWide(text);
   FoldForMatch(folded);
-  for (std::size_t i = 0; i < count; ++i) {
-    std::u16string name = entries[i].name;
-    FoldForMatch(name);
-    if (name == folded) {
-      *id = entries[i].id;
-      return true;
-    }
-  }
-  return false;
+  const FoldedIndex& index = IndexOf(entries, count);
+  const auto it = index.find(folded);
+  if (it == index.end()) return false;
+  *id = it->second;
+  return true;
 }
 
 bool IsPrintableAscii(const char* text) {

@@ -107,7 +107,8 @@ struct LookupEntry {
   int32_t id;
   const char16_t* name;
 };
-// Finds the first entry whose folded name equals the folded text.
+// Finds the first entry whose folded name equals the folded text. Each list
+// (constant data) is folded once, at its first lookup, and kept.
 bool LookupFolded(int32_t* id, const char* text, const LookupEntry* entries, std::size_t count);
 
 // True when every byte lies in 0x20..0x7E (the empty text included).

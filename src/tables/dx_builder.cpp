@@ -7,7 +7,6 @@
 #include <cstdint>
 #include <iterator>
 #include <string>
-#include <unordered_map>
 #include <utility>
 
 #include "core/text.h"
@@ -17,54 +16,22 @@
 namespace Tables {
 namespace {
 
-// A name list, folded once. A word finds what LookupFolded finds (the first
-// entry whose folded name equals the folded word), but folding the 500-odd
-// names of the syndromes and an edition's works again for each of three
-// words would cost milliseconds a line, so the names are folded on first
-// use and kept, and only the word is folded each time.
-class FoldedNames {
- public:
-  FoldedNames(const mirado::LookupEntry* entries, std::size_t count) {
-    for (std::size_t i = 0; i < count; ++i) {
-      std::u16string name = entries[i].name;
-      mirado::FoldForMatch(name);
-      index_.emplace(std::move(name), entries[i].id);  // an earlier entry keeps its name
-    }
-  }
-  bool Find(int32_t* id, const char* word) const {
-    std::u16string folded = mirado::ToWide(word);
-    mirado::FoldForMatch(folded);
-    const auto it = index_.find(folded);
-    if (it == index_.end()) return false;
-    *id = it->second;
-    return true;
-  }
-
- private:
-  std::unordered_map<std::u16string, int32_t> index_;
+// The name lists of the syndromes and of each edition's works.
+struct NameList {
+  const mirado::LookupEntry* entries;
+  std::size_t count;
+  bool Find(int32_t* id, const char* word) const { return mirado::LookupFolded(id, word, entries, count); }
 };
-
-const FoldedNames& SyndromeNames() {
-  static const FoldedNames names(Data::dx_syndrome_names_lookup, Data::dx_syndrome_names_lookup_count);
-  return names;
-}
-const FoldedNames& Dx3WorksNames() {
-  static const FoldedNames names(Data::dx3_works_names_lookup, Data::dx3_works_names_lookup_count);
-  return names;
-}
-const FoldedNames& Dx2WorksNames() {
-  static const FoldedNames names(Data::dx2_works_names_lookup, Data::dx2_works_names_lookup_count);
-  return names;
-}
+const NameList kSyndromeNames = {Data::dx_syndrome_names_lookup, Data::dx_syndrome_names_lookup_count};
 
 // The works of one edition and the names that find them.
 struct DxDataSet {
   const Data::Table<Data::dx_works_row>& works;
-  const FoldedNames& (*names)();
+  NameList names;
 };
 
-const DxDataSet kDx3 = {Data::dx3_works, Dx3WorksNames};
-const DxDataSet kDx2 = {Data::dx2_works, Dx2WorksNames};
+const DxDataSet kDx3 = {Data::dx3_works, {Data::dx3_works_names_lookup, Data::dx3_works_names_lookup_count}};
+const DxDataSet kDx2 = {Data::dx2_works, {Data::dx2_works_names_lookup, Data::dx2_works_names_lookup_count}};
 
 // The five {skill, level} pairs of a works row, in order.
 constexpr const char* Data::dx_works_row::*kSkills[] = {
@@ -93,12 +60,12 @@ bool ReadChoice(const TableWords& words, const DxDataSet& set, DxChoice* choice)
   for (const char* word : words) {
     if (word[0] == '\0') continue;
     int32_t id = 0;
-    if (SyndromeNames().Find(&id, word)) {
+    if (kSyndromeNames.Find(&id, word)) {
       if (id < 0 || id >= Data::dx_syndromes.rows) return false;
       // A third syndrome is only counted: the line is refused below.
       if (choice->syndrome_count < 2) choice->syndromes[choice->syndrome_count] = id;
       ++choice->syndrome_count;
-    } else if (set.names().Find(&id, word)) {
+    } else if (set.names.Find(&id, word)) {
       if (id < 0 || id >= set.works.rows) return false;
       choice->works = id;
       ++choice->works_count;
