@@ -63,27 +63,26 @@ foreach(folder IN LISTS MIRADO_LAYER_FOLDERS)
   endif()
 endforeach()
 
+# mirado_add_host_test(NAME SOURCES...): a test program of the hosts' code,
+# which sees the plug-in through mirado.h alone.
+function(mirado_add_host_test name)
+  add_executable(${name} ${ARGN})
+  target_link_libraries(${name} PRIVATE mirado_host gtest gtest_main)
+  target_compile_options(${name} PRIVATE ${MIRADO_WARNINGS})
+  if(WIN32)
+    target_link_options(${name} PRIVATE ${MIRADO_STATIC_RUNTIME})
+  endif()
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "${MIRADO_TEST_ENVIRONMENT}" TIMEOUT 120 LABELS unit)
+endfunction()
+
 # What every host shares (host/common), tested without a plug-in.
 file(GLOB host_common_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/host/common/*_test.cpp)
-add_executable(host_common_tests ${host_common_tests})
-target_link_libraries(host_common_tests PRIVATE mirado_host gtest gtest_main)
-target_compile_options(host_common_tests PRIVATE ${MIRADO_WARNINGS})
-if(WIN32)
-  target_link_options(host_common_tests PRIVATE ${MIRADO_STATIC_RUNTIME})
-endif()
-add_test(NAME host_common_tests COMMAND host_common_tests)
-set_tests_properties(host_common_tests PROPERTIES ENVIRONMENT "${MIRADO_TEST_ENVIRONMENT}" TIMEOUT 120 LABELS unit)
+mirado_add_host_test(host_common_tests ${host_common_tests})
 
 # The console's session, tested with scripted entry points.
-add_executable(host_console_tests host/console/console_session_test.cpp host/console/console_session.cpp)
+mirado_add_host_test(host_console_tests host/console/console_session_test.cpp host/console/console_session.cpp)
 target_include_directories(host_console_tests PRIVATE host/console)
-target_link_libraries(host_console_tests PRIVATE mirado_host gtest gtest_main)
-target_compile_options(host_console_tests PRIVATE ${MIRADO_WARNINGS})
-if(WIN32)
-  target_link_options(host_console_tests PRIVATE ${MIRADO_STATIC_RUNTIME})
-endif()
-add_test(NAME host_console_tests COMMAND host_console_tests)
-set_tests_properties(host_console_tests PROPERTIES ENVIRONMENT "${MIRADO_TEST_ENVIRONMENT}" TIMEOUT 120 LABELS unit)
 
 # Session transcripts: the shared behaviour corpus of both builds.
 mirado_add_test(transcript_tests SOURCES tests/transcript_test.cpp

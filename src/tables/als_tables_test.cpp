@@ -8,11 +8,6 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
-using testing::ExpectEveryRow;
-using testing::Faces;
-using testing::Head;
-
 TEST(AlsCircumstances, FirstRowWithBothColumns) {
   // 1 and 2 read row 0, whose birth, circumstance and encounter changed in
   // ff and whose quest did not.

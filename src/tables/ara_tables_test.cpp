@@ -7,11 +7,6 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
-using testing::ExpectEveryRow;
-using testing::Faces;
-using testing::Head;
-
 TEST(AraLifePath, BirthCircumstanceFateInThatOrder) {
   for (uint32_t seed : {1u, 4u, 8u}) {
     std::mt19937 r(seed);

@@ -7,11 +7,6 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
-using testing::ExpectEveryRow;
-using testing::Faces;
-using testing::Head;
-
 TEST(BbntTables, HalfDieOriginsAndBondEgo) {
   for (uint32_t seed : {1u, 2u, 5u, 9u}) {
     std::mt19937 r(seed);

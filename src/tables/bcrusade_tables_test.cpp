@@ -10,12 +10,8 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
-using testing::ExpectEveryRow;
 using testing::ExpectEveryRowOfEachBlock;
 using testing::ExpectKindWords;
-using testing::Faces;
-using testing::Head;
 using testing::kDiceOneOne;
 using testing::kDiceSixSix;
 using testing::kDieOne;

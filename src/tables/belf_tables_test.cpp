@@ -8,11 +8,6 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
-using testing::ExpectEveryRow;
-using testing::Faces;
-using testing::Head;
-
 // The first-impression line for x, the two faces, y, the value and its row.
 std::string Impression(const std::string& sums, int row) {
   return Head() + "第一印象表: " + sums + " " + Data::belf_impression.Row(row).text;

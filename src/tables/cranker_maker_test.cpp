@@ -9,10 +9,6 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
-using testing::Faces;
-using testing::Head;
-
 TEST(CrCharacter, TheWholeReplyForStatedDice) {
   // Background 1, colour 1, legend words from the ordered D66 11 and 66,
   // origin 1, then the family and given names 1.

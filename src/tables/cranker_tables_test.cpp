@@ -8,12 +8,8 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
-using testing::ExpectEveryRow;
 using testing::ExpectEveryRowOfEachBlock;
 using testing::ExpectKindWords;
-using testing::Faces;
-using testing::Head;
 using testing::kDieOne;
 using testing::kDieSix;
 

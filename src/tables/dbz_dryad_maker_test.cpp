@@ -11,9 +11,7 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
 using testing::DieFaces;
-using testing::Head;
 
 TEST(DbzDryad, TheWholeAnswer) {
   // Group 1, personality 1, gender 6 (male), name 1, age rule 2 (1D6+9): 4.

@@ -8,11 +8,6 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
-using testing::ExpectEveryRow;
-using testing::Faces;
-using testing::Head;
-
 std::string Bag(int total, const std::string& detail) {
   char head[32];
   std::snprintf(head, sizeof head, "[%02d]", total);

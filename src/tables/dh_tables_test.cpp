@@ -7,11 +7,6 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
-using testing::ExpectEveryRow;
-using testing::Faces;
-using testing::Head;
-
 TEST(DhFumble, TotalsTwoAndTwelveAndEveryRow) {
   EXPECT_EQ(Answer("#T DH FUMBLE", Faces({{6, 0}, {6, 0}})), Head() + Data::dh_fumble.Text(0, 0));
   EXPECT_EQ(Answer("#T DH F", Faces({{6, 5}, {6, 5}})), Head() + Data::dh_fumble.Text(10, 0));

@@ -13,8 +13,6 @@
 namespace Tables {
 namespace {
 
-using testing::Head;
-
 // The builder rolls nothing: any draw fails the test.
 std::string Answer(const std::string& line) {
   mirado::testing::ForcedDraws no_dice({});

@@ -8,9 +8,6 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
-using testing::Head;
-
 // The row of `slot` when every row stands `weight` times in a list.
 int RowOfSlot(const Data::DataTable& table, int slot) {
   for (int row = 0; row < table.rows; ++row) {

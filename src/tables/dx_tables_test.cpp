@@ -7,11 +7,6 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
-using testing::ExpectEveryRow;
-using testing::Faces;
-using testing::Head;
-
 TEST(DxEmotion, TwoSeparateDraws) {
   const uint32_t seed = 11;
   std::mt19937 r(seed);

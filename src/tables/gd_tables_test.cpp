@@ -9,11 +9,6 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
-using testing::ExpectEveryRow;
-using testing::Faces;
-using testing::Head;
-
 TEST(GdTables, ModifierIsShownAndTheResultKeptInRange) {
   const testing::Draws top = Faces({{10, 9}, {10, 9}}), bottom = Faces({{10, 0}, {10, 0}});
   EXPECT_EQ(Answer("#T GD FS", top), Head() + "射撃ファンブル表：[18] " + Data::gd_fumble_shooting.Text(18, 0));

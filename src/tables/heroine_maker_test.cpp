@@ -9,9 +9,6 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
-using testing::Head;
-
 struct Heroine {
   int first, second;               // attributes
   int origin, colour, style, eye;  // rows 0..12

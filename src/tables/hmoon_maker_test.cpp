@@ -9,10 +9,6 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
-using testing::Faces;
-using testing::Head;
-
 // `text` left-justified in `width` bytes, as "%-Ns" writes it.
 std::string Padded(const std::string& text, std::size_t width) {
   return text.size() < width ? text + std::string(width - text.size(), ' ') : text;

@@ -11,11 +11,6 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
-using testing::ExpectEveryRow;
-using testing::Faces;
-using testing::Head;
-
 // The start of a line that follows the arrow without a space.
 std::string TightHead() { return "\r\nNOTICE #trpg :taro ->"; }
 

@@ -9,8 +9,6 @@ namespace Tables {
 namespace {
 
 using mirado::testing::Lines;
-using testing::Answer;
-using testing::Head;
 
 struct Part {
   int tens, ones;

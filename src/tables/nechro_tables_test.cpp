@@ -8,11 +8,6 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
-using testing::ExpectEveryRow;
-using testing::Faces;
-using testing::Head;
-
 TEST(NechroLinger, AttachmentAndItsMadness) {
   const auto line = [](int face) {
     const auto& row = Data::nc_linger.Row(face - 1);

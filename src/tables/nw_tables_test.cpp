@@ -9,10 +9,6 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
-using testing::ExpectEveryRow;
-using testing::Head;
-
 TEST(FillMarks, ReplacesOnlyItsMarkAndOnlyAsManyAsGiven) {
   EXPECT_EQ(FillMarks("[%s]と[%s]", "%s", {"a", "%d"}), "[a]と[%d]");
   EXPECT_EQ(FillMarks("%s%s%s", "%s", {"x"}), "x%s%s");

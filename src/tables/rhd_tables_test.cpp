@@ -9,10 +9,6 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
-using testing::Faces;
-using testing::Head;
-
 TEST(RhdRabbit, OneDieOneRow) {
   EXPECT_EQ(Answer("#TABLE RHD RABBIT", Faces({{6, 0}})),
             Head() + "うさぴょん登場: [1] " + Data::rhd_rabbit.Row(0).text);

@@ -7,9 +7,6 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
-using testing::Head;
-
 std::string Ex(const char* stage_name, int stage, int tens, int ones) {
   const int row = stage * 36 + tens * 6 + ones;
   return Head() + "ＥＸパラメータ：第" + stage_name + "段階[" + std::to_string(10 * (tens + 1) + ones + 1) + "] " +

@@ -11,10 +11,6 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
-using testing::Faces;
-using testing::Head;
-
 TEST(SnbMaker, AShinobiLineByLine) {
   // Male, school 2 (鞍馬神流); family category 1 (the common present-day
   // names) and 12 (鈴木); head 12 (涼, second spelling 亮 taken by a 1) and

@@ -9,10 +9,6 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
-using testing::Faces;
-using testing::Head;
-
 // The index 0..20 of an ordered D66 whose smaller face (1..6) is the tens:
 // 11 is 0, 12 .. 16 are 1 .. 5, 22 is 6, and so on to 66, 20.
 int PairIndex(int tens, int ones) {

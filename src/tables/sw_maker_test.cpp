@@ -14,9 +14,7 @@ namespace {
 using mirado::testing::CallCommand;
 using mirado::testing::Lines;
 using mirado::testing::TempSettings;
-using testing::Answer;
 using testing::DieFaces;
-using testing::Head;
 
 std::string Money(const char* indent, int32_t money, int32_t experience) {
   return Head() + indent + "所持金：" + std::to_string(money) + "　　初期経験点：" + std::to_string(experience);

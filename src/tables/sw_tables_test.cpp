@@ -5,10 +5,6 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
-using testing::Faces;
-using testing::Head;
-
 TEST(SwTables, LowestAndHighestTotals) {
   const testing::Draws two = Faces({{6, 0}, {6, 0}}), twelve = Faces({{6, 5}, {6, 5}});
   EXPECT_EQ(Answer("#TABLE SW REQ", two), Head() + "レクイエム表：[ 2] " + Data::sw_requiem.Text(0, 0));

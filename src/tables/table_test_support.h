@@ -148,4 +148,12 @@ void ExpectKindWords(const std::string& line_start, std::initializer_list<KindWo
 
 }  // namespace Tables::testing
 
+// The helpers every table test uses, without a using-declaration each.
+namespace Tables {
+using testing::Answer;
+using testing::ExpectEveryRow;
+using testing::Faces;
+using testing::Head;
+}  // namespace Tables
+
 #endif  // MIRADO_TABLES_TABLE_TEST_SUPPORT_H_

@@ -8,11 +8,6 @@
 namespace Tables {
 namespace {
 
-using testing::Answer;
-using testing::ExpectEveryRow;
-using testing::Faces;
-using testing::Head;
-
 std::string Digits(int tens, int ones) { return std::to_string(tens) + std::to_string(ones); }
 
 // Text padded with spaces to 12 bytes, as the life path aligns its names.
