@@ -54,8 +54,6 @@ Names FindNames(std::string_view file) {
 // a cut character) once went into the file unescaped and split the key on
 // reading, losing the value; the store now escapes that byte, and names built
 // here keep such pairs (the reproducer is in corpus/settings/).
-constexpr bool kStoreEscapesAfterCutCharacters = true;
-
 // A name that only the escaping can store: its bytes come from the file, with
 // the line ends and NUL no chat text can carry left out.
 std::string OddName(std::string_view file) {
@@ -68,7 +66,6 @@ std::string OddName(std::string_view file) {
   // Character by character: a lead byte and the byte after it are one.
   for (std::size_t i = 0; i + 1 < bytes.size(); ++i) {
     if (mirado::platform::IsLeadByte(static_cast<unsigned char>(bytes[i]))) {
-      if (static_cast<unsigned char>(bytes[i + 1]) < 0x40 && !kStoreEscapesAfterCutCharacters) continue;
       name.push_back(bytes[i++]);
     }
     name.push_back(bytes[i]);
