@@ -13,7 +13,7 @@ case "${1:-all}" in
   console) PACKAGES="$CONSOLE_PACKAGES" ;;
   all) PACKAGES="$CONSOLE_PACKAGES googletest libbenchmark-dev \
   g++-mingw-w64-x86-64-posix wine wine64 libssl-dev ngircd binutils openssl ca-certificates strace \
-  clang libclang-rt-14-dev llvm" ;;
+  clang libclang-rt-14-dev llvm mmdebstrap" ;;
   *) echo "usage: sh scripts/deps.sh [all|console]" >&2; exit 2 ;;
 esac
 missing=
