@@ -1,5 +1,6 @@
 #include "http_server.h"
 
+#include <algorithm>
 #include <boost/asio/post.hpp>
 #include <boost/asio/steady_timer.hpp>
 #include <boost/asio/write.hpp>
@@ -58,6 +59,9 @@ class HttpConnection : public std::enable_shared_from_this<HttpConnection>, publ
         "X-Content-Type-Options: nosniff\r\nX-Accel-Buffering: no\r\nConnection: close\r\n\r\nretry: 1000\n\n");
     queue_.push_front(head);
     queued_bytes_ += head->size();
+    // The history sent first may be as large as the room keeps; the bound
+    // is on how far the client falls behind after it.
+    replay_bytes_ = queued_bytes_;
     Flush();
     WatchForClose();
     Heartbeat();
@@ -67,7 +71,7 @@ class HttpConnection : public std::enable_shared_from_this<HttpConnection>, publ
     if (closed_ || dropping_) return;
     queue_.push_back(frame);
     queued_bytes_ += frame->size();
-    if (queued_bytes_ > server_.times_.stream_buffer) {
+    if (streaming_ && queued_bytes_ > server_.times_.stream_buffer + replay_bytes_) {
       // The client does not keep up: drop it (it resumes with Last-Event-ID).
       // Closed later, never inside the room's sending loop.
       dropping_ = true;
@@ -131,6 +135,7 @@ class HttpConnection : public std::enable_shared_from_this<HttpConnection>, publ
       self->write_timer_.cancel();
       if (ec) return self->Close();
       self->queued_bytes_ -= n;
+      self->replay_bytes_ -= std::min(self->replay_bytes_, n);
       self->writing_.clear();
       self->Flush();
     });
@@ -167,6 +172,7 @@ class HttpConnection : public std::enable_shared_from_this<HttpConnection>, publ
   std::deque<std::shared_ptr<const std::string>> queue_;
   std::vector<std::shared_ptr<const std::string>> writing_;
   std::size_t queued_bytes_ = 0;
+  std::size_t replay_bytes_ = 0;  // of those, the history sent on opening
   net::steady_timer write_timer_, heartbeat_;
   char scratch_[64];
 };

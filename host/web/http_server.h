@@ -9,7 +9,8 @@
 //    must arrive within the request timeout (the connection is closed);
 //  - an idle keep-alive connection is closed after the same timeout;
 //  - a response must be taken by the client within 30 s;
-//  - an event stream whose client falls `stream_buffer` bytes behind, or
+//  - an event stream whose client falls `stream_buffer` bytes behind (after
+//    the history it was sent on opening, itself bounded by the room), or
 //    takes no bytes for 30 s, is dropped (its client can resume with
 //    Last-Event-ID); streams get a comment line every 20 s so that proxies
 //    and browsers keep them open.

@@ -45,7 +45,7 @@ std::optional<std::string> RoomChannel(std::string_view name, std::string* why) 
 }
 
 bool IsValidNick(std::string_view nick, std::string* why) {
-  if (!CleanName(nick, ",:!@*?/\\", kMaxNick, "the nick", why)) return false;
+  if (!CleanName(nick, ",:!@*?\\", kMaxNick, "the nick", why)) return false;
   if (std::string_view("#&+!-").find(nick[0]) != std::string_view::npos) {
     *why = "a nick may not start with \"" + std::string(1, nick[0]) + "\"";
     return false;

@@ -23,7 +23,7 @@ constexpr std::size_t kMaxNick = 32;
 std::optional<std::string> RoomChannel(std::string_view name, std::string* why);
 
 // True for a nick: 1 to kMaxNick bytes in code page 932, no space, comma,
-// colon, '!', '@', '*', '?', '/' or control character, not starting with a
+// colon, '!', '@', '*', '?', backslash or control character, not starting with a
 // channel prefix ('#', '&', '+', '!') or '-', and not the bot's own name.
 bool IsValidNick(std::string_view nick, std::string* why);
 

@@ -2,6 +2,7 @@
 
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cmath>
 #include <cstdlib>
@@ -37,6 +38,14 @@ bool Count(const std::string& value, double low, double high, T* out, std::strin
     return false;
   }
   *out = static_cast<T>(v);
+  return true;
+}
+
+// A size given in KiB, at least `low` and at most 1 GiB.
+bool Kibibytes(const std::string& value, double low, std::size_t* bytes, std::string* error) {
+  std::size_t kib = 0;
+  if (!Count(value, low, 1 << 20, &kib, error)) return false;
+  *bytes = kib * 1024;
   return true;
 }
 
@@ -98,17 +107,22 @@ const Setting kSettings[] = {
      [](const std::string& v, WebConfig* c, std::string* e) {
        return Count(v, 1, 10000, &c->limits.players_per_room, e);
      }},
+    {"lines-per-second", false, false,
+     [](const std::string& v, WebConfig* c, std::string* e) {
+       if (!Number(v, 0.1, 1e6, &c->limits.lines_per_second, e)) return false;
+       c->limits.line_burst = std::max(3 * c->limits.lines_per_second, 1.0);
+       return true;
+     }},
     {"history-events", false, false,
      [](const std::string& v, WebConfig* c, std::string* e) {
        return Count(v, 10, 1e6, &c->limits.history.events, e);
      }},
+    {"history-kib", false, false,
+     [](const std::string& v, WebConfig* c, std::string* e) { return Kibibytes(v, 16, &c->limits.history.bytes, e); }},
     {"log-file-kib", false, false,
-     [](const std::string& v, WebConfig* c, std::string* e) {
-       std::size_t kib = 0;
-       if (!Count(v, 4, 1 << 20, &kib, e)) return false;
-       c->log.file_bytes = kib * 1024;
-       return true;
-     }},
+     [](const std::string& v, WebConfig* c, std::string* e) { return Kibibytes(v, 4, &c->log.file_bytes, e); }},
+    {"stream-buffer-kib", false, false,
+     [](const std::string& v, WebConfig* c, std::string* e) { return Kibibytes(v, 16, &c->stream_buffer, e); }},
     {"log-files", false, false,
      [](const std::string& v, WebConfig* c, std::string* e) { return Count(v, 1, 1000, &c->log.files, e); }},
     {"sync", false, true,
@@ -159,9 +173,14 @@ std::string WebUsageText() {
          "  --max-rooms N           rooms on the server (default 64)\n"
          "  --max-streams N         open event streams on the server (default 2000)\n"
          "  --max-players-per-room N  (default 32)\n"
+         "  --lines-per-second N    lines a player may send a second, three times\n"
+         "                          that at once (default 10, 30 at once)\n"
          "  --history-events N      events per room kept in memory (default 2000)\n"
+         "  --history-kib N         and at most this much of them (default 2048)\n"
          "  --log-file-kib N        a room's log file is rotated at this size (default 1024)\n"
          "  --log-files N           log files kept per room (default 8)\n"
+         "  --stream-buffer-kib N   a stream that falls this far behind is dropped\n"
+         "                          (default 1024)\n"
          "  --sync                  flush each write to the disk (power loss safe)\n"
          "  --verbose               log every request\n"
          "  --help                  show this text\n";
@@ -218,9 +237,11 @@ ConfigOutcome LoadConfig(const std::vector<std::string>& args, const std::string
       given.emplace_back(setting, value);
   }
   config->config_path = config_path.empty() ? default_config : config_path;
-  if (!config_path.empty() || Exists(default_config)) {
+  // A config file that does not exist yet is made when the key is stored.
+  if (Exists(config->config_path)) {
     std::ifstream file(config->config_path, std::ios::binary);
-    if (!file) {
+    struct stat st;
+    if (!file || ::stat(config->config_path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) {
       *error = "cannot read the config file " + config->config_path;
       return ConfigOutcome::kError;
     }

@@ -36,7 +36,8 @@ struct WebConfig {
 enum class ConfigOutcome { kRun, kHelp, kError };
 
 // Reads the command line (without the program name) and the config file it
-// names (or `default_config` when it names none and that file exists).
+// names (or `default_config` when it names none); a file that does not
+// exist yet counts as empty.
 ConfigOutcome LoadConfig(const std::vector<std::string>& args, const std::string& default_config, WebConfig* config,
                          std::string* error);
 

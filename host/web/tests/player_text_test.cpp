@@ -69,6 +69,7 @@ TEST(Names, Nicks) {
   EXPECT_TRUE(IsValidNick("[GM]Taro", &why));
   EXPECT_TRUE(IsValidNick("\xE3\x81\xAF\xE3\x81\xAA\xE3\x81\x93", &why));  // はなこ
   EXPECT_TRUE(IsValidNick("<img>", &why));                                 // markup is only text
+  EXPECT_TRUE(IsValidNick("<svg/onload=alert(1)>", &why));
   for (const char* bad : {"", "#taro", "-x", "a b", "a,b", "a:b", "a!b", "a@b", "mirado", "MIRADO",
                           "\xE3\x81\x82\xE3\x80\x80\xE3\x81\x82"}) {
     EXPECT_FALSE(IsValidNick(bad, &why)) << bad;
