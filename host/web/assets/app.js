@@ -132,7 +132,8 @@
     if (event.id <= lastId) return;  // already shown (a resumed stream never repeats, but be sure)
     lastId = event.id;
     const item = render(event);
-    if (document.visibilityState === "visible") item.classList.add("fresh");
+    // Highlight what has just been said, not the history a stream starts with.
+    if (Date.now() - event.time < 3000) item.classList.add("fresh");
     append(item);
     if (event.kind === "join") refreshPlayers();
   }
