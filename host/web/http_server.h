@@ -26,12 +26,10 @@
 #include <string>
 
 #include "hub.h"
+#include "request_fields.h"
 #include "web_api.h"
 
 namespace mirado::web {
-
-constexpr std::size_t kMaxRequestHead = 8 * 1024;
-constexpr std::size_t kMaxRequestBody = 8 * 1024;
 
 struct ServerTimes {
   std::chrono::milliseconds request{15000};  // a request must arrive within this

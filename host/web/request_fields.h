@@ -6,6 +6,7 @@
 #define MIRADO_HOST_WEB_REQUEST_FIELDS_H_
 
 #include <boost/json/object.hpp>
+#include <cstddef>
 #include <cstdint>
 #include <map>
 #include <optional>
@@ -14,6 +15,10 @@
 #include <vector>
 
 namespace mirado::web {
+
+// The most a request's head and body may hold (413 past either).
+constexpr std::size_t kMaxRequestHead = 8 * 1024;
+constexpr std::size_t kMaxRequestBody = 8 * 1024;
 
 struct Target {
   std::vector<std::string> path;             // "/api/v1/rooms/trpg" -> api, v1, rooms, trpg
