@@ -78,7 +78,15 @@ class HttpConnection : public std::enable_shared_from_this<HttpConnection>, publ
       net::post(server_.io_, [self = shared_from_this()] { self->Close(); });
       return;
     }
-    if (streaming_) Flush();
+    // Written on the next turn of the loop, so that the events of one
+    // line, and of every line handled meanwhile, go out in one write.
+    if (streaming_ && !flush_posted_) {
+      flush_posted_ = true;
+      net::post(server_.io_, [self = shared_from_this()] {
+        self->flush_posted_ = false;
+        self->Flush();
+      });
+    }
   }
 
   void Close() {
@@ -167,7 +175,7 @@ class HttpConnection : public std::enable_shared_from_this<HttpConnection>, publ
   bool keep_alive_ = true;
   bool closed_ = false;
   // The event stream.
-  bool subscribed_ = false, streaming_ = false, dropping_ = false;
+  bool subscribed_ = false, streaming_ = false, dropping_ = false, flush_posted_ = false;
   std::string room_, token_;
   std::deque<std::shared_ptr<const std::string>> queue_;
   std::vector<std::shared_ptr<const std::string>> writing_;
