@@ -7,7 +7,5 @@
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/deps.sh web >&2
-cmake -S . -B build/web -DCMAKE_BUILD_TYPE=Release \
-  -DMIRADO_BUILD_TESTS=OFF -DMIRADO_BUILD_BENCH=OFF -DMIRADO_BUILD_IRC=OFF >&2
-cmake --build build/web -j2 --target mirado mirado-web >&2
+sh scripts/build_host.sh build/web mirado-web
 exec build/web/mirado-web "$@"

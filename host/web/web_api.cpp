@@ -197,21 +197,18 @@ void WebApi::Line(const Request& request, const Caller& caller, const std::strin
   PreparedTurn turn;
   const Outcome outcome = hub_.PrepareLine(*caller.player, room, text, in_private, now_ms_(), &turn);
   if (!outcome.ok()) return exchange->Respond(Error(outcome));
-  ++turns_in_flight_;
-  worker_.Submit(
+  Submit(
+      turn,
       [turn](const host::ChatTurn& chat) {
         return chat.Take(turn.turn_nick, turn.turn_channel, turn.turn_text, !turn.in_private);
       },
-      [this, turn, exchange](host::TurnResult result) {
-        --turns_in_flight_;
-        std::vector<RoomEvent> seen;
-        const Outcome finished = hub_.FinishTurn(turn, result, now_ms_(), &seen);
-        if (!finished.ok()) return exchange->Respond(Error(finished));
+      [](const std::vector<RoomEvent>& seen) {
         json::object o;
         o["line"] = EventValue(seen.front());
         o["answers"] = EventList(seen, 1);
-        exchange->Respond(Json(o));
-      });
+        return o;
+      },
+      exchange);
 }
 
 void WebApi::Leave(const Caller& caller, const std::string& room, const std::shared_ptr<Exchange>& exchange) {
@@ -219,17 +216,27 @@ void WebApi::Leave(const Caller& caller, const std::string& room, const std::sha
   PreparedTurn turn;
   const Outcome outcome = hub_.PrepareLeave(*caller.player, room, &turn);
   if (!outcome.ok()) return exchange->Respond(Error(outcome));
+  Submit(
+      turn, [turn](const host::ChatTurn& chat) { return chat.Leave(turn.turn_nick, turn.turn_channel); },
+      [](const std::vector<RoomEvent>& seen) {
+        json::object o;
+        o["events"] = EventList(seen, 0);
+        return o;
+      },
+      exchange);
+}
+
+void WebApi::Submit(const PreparedTurn& turn, std::function<host::TurnResult(const host::ChatTurn&)> call,
+                    std::function<boost::json::object(const std::vector<RoomEvent>&)> answer,
+                    const std::shared_ptr<Exchange>& exchange) {
   ++turns_in_flight_;
-  worker_.Submit([turn](const host::ChatTurn& chat) { return chat.Leave(turn.turn_nick, turn.turn_channel); },
-                 [this, turn, exchange](host::TurnResult result) {
-                   --turns_in_flight_;
-                   std::vector<RoomEvent> seen;
-                   const Outcome finished = hub_.FinishTurn(turn, result, now_ms_(), &seen);
-                   if (!finished.ok()) return exchange->Respond(Error(finished));
-                   json::object o;
-                   o["events"] = EventList(seen, 0);
-                   exchange->Respond(Json(o));
-                 });
+  worker_.Submit(std::move(call), [this, turn, answer = std::move(answer), exchange](host::TurnResult result) {
+    --turns_in_flight_;
+    std::vector<RoomEvent> seen;
+    const Outcome finished = hub_.FinishTurn(turn, result, now_ms_(), &seen);
+    if (!finished.ok()) return exchange->Respond(Error(finished));
+    exchange->Respond(Json(answer(seen)));
+  });
 }
 
 void WebApi::Events(const Request& request, const Caller& caller, const std::string& room,

@@ -17,6 +17,7 @@
 
 #include <boost/beast/http/message.hpp>
 #include <boost/beast/http/string_body.hpp>
+#include <boost/json/object.hpp>
 #include <cstdint>
 #include <functional>
 #include <memory>
@@ -67,6 +68,11 @@ class WebApi {
               const std::shared_ptr<Exchange>& exchange);
   void Log(const Caller& caller, const std::string& room, const std::string& format,
            const std::shared_ptr<Exchange>& exchange);
+  // Runs `call` on the plug-in's thread, publishes what it answered and
+  // responds with `answer` of the events the sender may see.
+  void Submit(const PreparedTurn& turn, std::function<host::TurnResult(const host::ChatTurn&)> call,
+              std::function<boost::json::object(const std::vector<RoomEvent>&)> answer,
+              const std::shared_ptr<Exchange>& exchange);
   void Page(const Request& request, const Caller& caller, const std::shared_ptr<Exchange>& exchange);
 
   Hub& hub_;

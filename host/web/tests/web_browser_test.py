@@ -8,52 +8,45 @@ Exit status: 0 passed, 1 failed, 77 chromium, node or npm is not installed
 (skipped).
 """
 
-import argparse
 import os
 import shutil
 import subprocess
 import sys
 
-from web_support import Server, TestFailure, cleanup, log, work_folder
+from web_support import arguments, Server, TestFailure, check, log, run, work_folder
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 CHROMIUM = "/usr/bin/chromium"
 
 
+def drive_browsers(args, npm, node):
+    folder = work_folder(args.plugin, args.work)
+    tests = os.path.join(folder, "browser")
+    os.makedirs(tests)
+    for name in ("package.json", "package-lock.json", "browser_test.mjs"):
+        shutil.copy(os.path.join(HERE, name), tests)
+    environment = dict(os.environ, PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD="1", MIRADO_CHROMIUM=CHROMIUM)
+    installed = subprocess.run([npm, "ci", "--no-audit", "--no-fund", "--loglevel=error"], cwd=tests,
+                               env=environment, stdin=subprocess.DEVNULL)
+    check(installed.returncode == 0, "npm ci failed")
+    server = Server(args.server, folder).start()
+    log("server on port %d" % server.port)
+    try:
+        result = subprocess.run([node, "browser_test.mjs", server.url, os.path.abspath(args.shots)], cwd=tests,
+                                env=environment, stdin=subprocess.DEVNULL, timeout=240)
+    except subprocess.TimeoutExpired:
+        raise TestFailure("the browser test took more than 240 s")
+    server.stop()
+    return 0 if result.returncode == 0 else 1
+
+
 def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--server", required=True)
-    parser.add_argument("--plugin", required=True)
-    parser.add_argument("--work", required=True)
-    parser.add_argument("--shots", required=True)
-    args = parser.parse_args()
+    args = arguments("--work", "--shots")
     node, npm = shutil.which("node"), shutil.which("npm")
     if not (os.access(CHROMIUM, os.X_OK) and node and npm):
         print("skipped: needs %s, node and npm (sh scripts/deps.sh installs them)" % CHROMIUM)
         return 77
-    try:
-        folder = work_folder(args.plugin, args.work)
-        tests = os.path.join(folder, "browser")
-        os.makedirs(tests)
-        for name in ("package.json", "package-lock.json", "browser_test.mjs"):
-            shutil.copy(os.path.join(HERE, name), tests)
-        environment = dict(os.environ, PLAYWRIGHT_SKIP_BROWSER_DOWNLOAD="1", MIRADO_CHROMIUM=CHROMIUM)
-        installed = subprocess.run([npm, "ci", "--no-audit", "--no-fund", "--loglevel=error"], cwd=tests,
-                                   env=environment, stdin=subprocess.DEVNULL)
-        if installed.returncode != 0:
-            raise TestFailure("npm ci failed")
-        server = Server(args.server, folder).start()
-        log("server on port %d" % server.port)
-        result = subprocess.run([node, "browser_test.mjs", server.url, os.path.abspath(args.shots)], cwd=tests,
-                                env=environment, stdin=subprocess.DEVNULL, timeout=240)
-        server.stop()
-        return 0 if result.returncode == 0 else 1
-    except (TestFailure, subprocess.TimeoutExpired) as failure:
-        log("FAILED: %s" % failure)
-        return 1
-    finally:
-        cleanup()
-
+    return run(lambda: drive_browsers(args, npm, node))
 
 if __name__ == "__main__":
     sys.exit(main())

@@ -8,7 +8,6 @@ files. Three rounds, each killing at another moment.
 Exit status: 0 passed, 1 failed.
 """
 
-import argparse
 import glob
 import json
 import os
@@ -17,7 +16,7 @@ import sys
 import threading
 import time
 
-from web_support import Client, Server, Stream, TestFailure, check, cleanup, log, work_folder
+from web_support import arguments, Client, Server, Stream, TestFailure, check, log, run, work_folder
 
 POSTERS = 4
 
@@ -87,27 +86,18 @@ def verify(binary, folder, acknowledged):
         % (len(events), len(acknowledged), len(files), lines))
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--server", required=True)
-    parser.add_argument("--plugin", required=True)
-    parser.add_argument("--work")
-    args = parser.parse_args()
-    try:
-        folder = work_folder(args.plugin, args.work)
-        acknowledged = []
-        for number in range(3):
-            acknowledged += round_of_kill(args.server, folder, number)
-            verify(args.server, folder, acknowledged)
-        check(len(acknowledged) > 100, "too few lines were posted to tell anything")
-        log("passed")
-        return 0
-    except TestFailure as failure:
-        log("FAILED: %s" % failure)
-        return 1
-    finally:
-        cleanup()
+def crash_rounds(args):
+    folder = work_folder(args.plugin, args.work)
+    acknowledged = []
+    for number in range(3):
+        acknowledged += round_of_kill(args.server, folder, number)
+        verify(args.server, folder, acknowledged)
+    check(len(acknowledged) > 100, "too few lines were posted to tell anything")
 
+
+def main():
+    args = arguments()
+    return run(lambda: crash_rounds(args))
 
 if __name__ == "__main__":
     sys.exit(main())

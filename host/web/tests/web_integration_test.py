@@ -10,14 +10,12 @@ read, and a clean stop on SIGTERM.
 Exit status: 0 passed, 1 failed.
 """
 
-import argparse
 import signal
 import socket
 import sys
 import time
 
-from web_support import (Client, Server, Stream, TestFailure, check, cleanup, log, raw_request, request,
-                         work_folder)
+from web_support import arguments, Client, Server, Stream, TestFailure, check, log, raw_request, request, run, work_folder
 
 KANA_TABLE = "性格表"
 
@@ -202,36 +200,27 @@ def test_unread_stream(server, a):
     log("an unread stream was dropped after %d bytes; memory %d -> %d KiB" % (total, rss_before, rss_after))
 
 
-def main():
-    parser = argparse.ArgumentParser()
-    parser.add_argument("--server", required=True)
-    parser.add_argument("--plugin", required=True)
-    parser.add_argument("--work")
-    args = parser.parse_args()
-    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
-    try:
-        folder = work_folder(args.plugin, args.work)
-        server = Server(args.server, folder, "--request-timeout", "2", "--stream-buffer-kib", "64",
-                        "--lines-per-second", "100000").start()
-        log("server on port %d" % server.port)
-        test_access(server)
-        a, b = test_join_and_nicks(server)
-        test_streams_and_resume(server, a, b)
-        test_private_routing(server, a, b)
-        test_log(server, a)
-        test_bad_input(server, a)
-        test_slow_clients(server)
-        test_unread_stream(server, a)
-        status = server.stop()
-        check(status == 0, "SIGTERM: the server ended with %r" % status)
-        log("passed")
-        return 0
-    except TestFailure as failure:
-        log("FAILED: %s" % failure)
-        return 1
-    finally:
-        cleanup()
+def test_all(args):
+    folder = work_folder(args.plugin, args.work)
+    server = Server(args.server, folder, "--request-timeout", "2", "--stream-buffer-kib", "64",
+                    "--lines-per-second", "100000").start()
+    log("server on port %d" % server.port)
+    test_access(server)
+    a, b = test_join_and_nicks(server)
+    test_streams_and_resume(server, a, b)
+    test_private_routing(server, a, b)
+    test_log(server, a)
+    test_bad_input(server, a)
+    test_slow_clients(server)
+    test_unread_stream(server, a)
+    status = server.stop()
+    check(status == 0, "SIGTERM: the server ended with %r" % status)
 
+
+def main():
+    args = arguments()
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
+    return run(lambda: test_all(args))
 
 if __name__ == "__main__":
     sys.exit(main())

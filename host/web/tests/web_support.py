@@ -14,6 +14,7 @@ import shutil
 import signal
 import socket
 import subprocess
+import sys
 import tempfile
 import threading
 import time
@@ -22,20 +23,36 @@ SERVERS = []
 TEMP_DIRS = []
 
 
-class TestFailure(Exception):
-    pass
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tests", "support"))
+from e2e_checks import TestFailure, check, log  # noqa: E402,F401
 
 
-STARTED = time.time()
+def arguments(*extra):
+    """The command line every test here takes: --server, --plugin, --work,
+    and the `extra` options (each required)."""
+    import argparse
+    parser = argparse.ArgumentParser()
+    parser.add_argument("--server", required=True)
+    parser.add_argument("--plugin", required=True)
+    parser.add_argument("--work", required="--work" in extra)
+    for name in extra:
+        if name != "--work":
+            parser.add_argument(name, required=True)
+    return parser.parse_args()
 
 
-def log(text):
-    print("[%5.1f s] %s" % (time.time() - STARTED, text), flush=True)
-
-
-def check(condition, message):
-    if not condition:
-        raise TestFailure(message)
+def run(test):
+    """Runs `test()` and gives the exit status: 0 passed, 1 failed (with the
+    reason logged); every server and folder made here is removed after."""
+    try:
+        status = test()
+        log("passed" if not status else "exit status %d" % status)
+        return status or 0
+    except TestFailure as failure:
+        log("FAILED: %s" % failure)
+        return 1
+    finally:
+        cleanup()
 
 
 def _child_setup():
