@@ -124,6 +124,8 @@ struct Room {
 std::vector<Clock::time_point> g_sent;
 std::vector<double> g_delivery_ms;   // every (line, stream) arrival
 std::vector<double> g_line_last_ms;  // per line: the arrival on its room's last stream
+std::vector<std::pair<double, double>> g_line_last_at;  // (seconds since the start, ms) of the same
+Clock::time_point g_start;
 std::vector<int> g_line_arrivals;    // streams that got each line
 std::vector<Clock::time_point> g_line_latest;
 int g_streams_per_room = 0;
@@ -186,8 +188,10 @@ class Stream : public std::enable_shared_from_this<Stream> {
       if (number < 0 || static_cast<std::size_t>(number) >= g_sent.size()) continue;
       const double ms = Ms(now - g_sent[static_cast<std::size_t>(number)]);
       if (g_measuring) g_delivery_ms.push_back(ms);
-      if (++g_line_arrivals[static_cast<std::size_t>(number)] == g_streams_per_room && g_measuring)
+      if (++g_line_arrivals[static_cast<std::size_t>(number)] == g_streams_per_room && g_measuring) {
         g_line_last_ms.push_back(ms);
+        g_line_last_at.emplace_back(std::chrono::duration<double>(now - g_start).count(), ms);
+      }
     }
     buffer_.erase(0, start);
   }
@@ -324,6 +328,7 @@ int main(int argc, char** argv) {
 
   // Lines at a steady rate, round robin over the rooms and their players.
   const auto start = Clock::now();
+  g_start = start;
   const auto interval = std::chrono::nanoseconds(1000000000LL / o.rate);
   net::steady_timer pace(io), sampler(io), done(io);
   long next = 0;
@@ -385,6 +390,19 @@ int main(int argc, char** argv) {
               Percentile(g_delivery_ms, 0.99), Percentile(g_delivery_ms, 1.0));
   std::printf("line to every stream:  median %.2f ms, p99 %.2f ms, max %.2f ms\n", Percentile(g_line_last_ms, 0.5),
               Percentile(g_line_last_ms, 0.99), Percentile(g_line_last_ms, 1.0));
+  // Where the tail is: the 99th percentile in each 10 s of the run.
+  std::printf("line to every stream, p99 by 10 s:");
+  for (int from = 0; from < o.seconds; from += 10) {
+    std::vector<double> window;
+    for (const auto& [at, ms] : g_line_last_at) {
+      if (at >= from && at < from + 10) window.push_back(ms);
+    }
+    std::printf(" %.1f", Percentile(window, 0.99));
+  }
+  std::printf(" ms\n");
+  std::printf("server memory (RSS) by 10 s:");
+  for (std::size_t i = 0; i < rss.size(); i += 10) std::printf(" %ld", rss[i]);
+  std::printf(" KiB\n");
   if (rss.size() > 12) {
     long low = rss[10], high = rss[10];
     for (std::size_t i = 10; i < rss.size(); ++i) low = std::min(low, rss[i]), high = std::max(high, rss[i]);
