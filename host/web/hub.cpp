@@ -13,9 +13,10 @@ Hub::Hub(HubLimits limits, std::string data_root, LogLimits log_limits, std::fun
     : limits_(limits),
       data_root_(std::move(data_root)),
       log_limits_(log_limits),
-      make_secret_(std::move(make_secret)) {}
+      make_secret_(std::move(make_secret)),
+      sessions_(data_root_.empty() ? std::string() : data_root_ + "/sessions.jsonl") {}
 
-bool Hub::Restore(std::string* error) {
+bool Hub::Restore(int64_t now_ms, std::string* error) {
   if (data_root_.empty()) return true;
   for (const std::string& channel : RoomLog::Rooms(data_root_)) {
     if (rooms_.size() >= limits_.rooms) break;
@@ -26,7 +27,67 @@ bool Hub::Restore(std::string* error) {
       return false;
     }
   }
+  for (const StoredSession& record : sessions_.Load()) TakeBack(record, now_ms);
+  StoreAll();
   return true;
+}
+
+void Hub::TakeBack(const StoredSession& record, int64_t now_ms) {
+  auto it = players_.find(record.token);
+  if (record.ended) {
+    if (it != players_.end()) {
+      Forget(it->second);
+      players_.erase(it);
+    }
+    return;
+  }
+  // A later record of a nick wins over an earlier holder's.
+  if (auto held = nicks_.find(FoldName(record.nick)); held != nicks_.end() && held->second->token != record.token) {
+    Player* earlier = held->second;
+    Forget(*earlier);
+    players_.erase(earlier->token);
+  }
+  if (it == players_.end()) {
+    if (players_.size() >= limits_.players) return;
+    it = players_.emplace(record.token, Player()).first;
+  } else {
+    Forget(it->second);
+  }
+  Player& player = it->second;
+  player.token = record.token;
+  player.id = record.id;
+  player.nick = record.nick;
+  player.last_seen_ms = now_ms;
+  player.line_credit = limits_.line_burst;
+  player.credit_time_ms = now_ms;
+  player.rooms.clear();
+  nicks_[FoldName(player.nick)] = &player;
+  for (const std::string& channel : record.rooms) {
+    if (Room* room = RoomOfChannel(channel)) {
+      player.rooms.insert(FoldName(room->channel()));
+      player.last_room = room->channel();
+      room->members().insert(player.id);
+    }
+  }
+}
+
+StoredSession Hub::Record(const Player& player) const {
+  StoredSession record{player.token, player.id, player.nick, {}, false};
+  for (const std::string& key : player.rooms) {
+    if (auto it = rooms_.find(key); it != rooms_.end()) record.rooms.push_back(it->second->channel());
+  }
+  return record;
+}
+
+void Hub::Store(const Player& player) {
+  if (sessions_.Oversized()) return StoreAll();
+  sessions_.Append(Record(player));
+}
+
+void Hub::StoreAll() {
+  std::vector<StoredSession> all;
+  for (const auto& [token, player] : players_) all.push_back(Record(player));
+  sessions_.Rewrite(all);
 }
 
 Outcome Hub::OpenRoom(const std::string& channel, Room** room) {
@@ -117,6 +178,7 @@ Outcome Hub::Join(const std::string& name, const std::string& nick, const std::s
   room->members().insert(player->id);
   *joined = player;
   if (member && !renamed) return {};
+  Store(*player);
   std::vector<RoomEvent> events(1);
   events[0].kind = EventKind::kJoin;
   events[0].nick = nick;
@@ -279,6 +341,7 @@ void Hub::ExpireSessions(int64_t now_ms) {
     Player& player = it->second;
     if (player.streams == 0 && now_ms - player.last_seen_ms >= limits_.idle_session_ms) {
       Forget(player);
+      sessions_.Append({player.token, "", "", {}, true});
       it = players_.erase(it);
     } else {
       ++it;

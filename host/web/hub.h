@@ -28,6 +28,7 @@
 #include "chat_turn.h"
 #include "event_log.h"
 #include "room.h"
+#include "session_store.h"
 
 namespace mirado::web {
 
@@ -88,8 +89,9 @@ class Hub {
   // random tokens and ids (tests pass a counter).
   Hub(HubLimits limits, std::string data_root, LogLimits log_limits, std::function<std::string()> make_secret);
 
-  // Opens every room found under the data root, with its history.
-  bool Restore(std::string* error);
+  // Opens every room found under the data root, with its history, and
+  // takes back the sessions kept there (as used at `now_ms`).
+  bool Restore(int64_t now_ms, std::string* error);
 
   // The session of `token`, or null; a found session is marked as used now.
   Player* Authenticate(const std::string& token, int64_t now_ms);
@@ -130,6 +132,11 @@ class Hub {
   Room* RoomOfChannel(const std::string& channel);
   Outcome OpenRoom(const std::string& channel, Room** room);
   void Forget(Player& player);
+  // Keeps a session's change on disk (the whole set when the file grew).
+  void Store(const Player& player);
+  void StoreAll();
+  StoredSession Record(const Player& player) const;
+  void TakeBack(const StoredSession& record, int64_t now_ms);
 
   HubLimits limits_;
   std::string data_root_;
@@ -139,6 +146,7 @@ class Hub {
   std::map<std::string, Player> players_;               // by token
   std::map<std::string, Player*> nicks_;                // by folded nick
   std::size_t streams_ = 0;
+  SessionStore sessions_;
 };
 
 }  // namespace mirado::web

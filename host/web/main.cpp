@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
   const mirado::host::ChatTurn turn = mirado::host::ChatTurn::ForPlugin(*plugin);
 
   Hub hub(config.limits, config.data_dir, config.log, [] { return RandomSecret(32); });
-  if (!hub.Restore(&error)) return Fail(error, 1);
+  if (!hub.Restore(NowMs(), &error)) return Fail(error, 1);
 
   std::signal(SIGPIPE, SIG_IGN);
   net::io_context io(1);

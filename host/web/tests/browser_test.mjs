@@ -8,6 +8,7 @@
 // Exit status: 0 passed, 1 failed.
 import { chromium } from "playwright-core";
 import { mkdirSync, readFileSync } from "node:fs";
+import { createInterface } from "node:readline";
 import { join } from "node:path";
 
 const [url, shots] = process.argv.slice(2);
@@ -56,6 +57,19 @@ async function waitForText(page, fragment, timeout = 3000) {
     (f) => [...document.querySelectorAll("#log .event .body")].some((n) => n.textContent.includes(f)),
     fragment, { timeout });
 }
+
+// Asks the test's runner (on standard output) to restart the server, and
+// waits for its answer on standard input.
+const runner = createInterface({ input: process.stdin });
+const answers = runner[Symbol.asyncIterator]();
+async function restartServer() {
+  console.log("RESTART-SERVER");
+  const { value } = await answers.next();
+  check(value === "restarted", "the runner did not restart the server: " + value);
+}
+
+// The ids of the events shown, which must only grow.
+const shownIds = (page) => page.$$eval("#log .event[data-id]", (nodes) => nodes.map((n) => Number(n.dataset.id)));
 
 async function main() {
   mkdirSync(shots, { recursive: true });
@@ -133,6 +147,19 @@ async function main() {
     check(!(await texts(b)).some((t) => t.includes("#S 2D6")), "B's reload shows A's private line");
     log("a reload keeps the history");
 
+    // The server restarts: the pages reconnect by themselves and resume
+    // after the last event they showed, with no gap and no repeat; A's
+    // forgotten session joins again with the same nick.
+    await restartServer();
+    await a.waitForSelector("#status.live", { timeout: 10000 });
+    await b.waitForSelector("#status.live", { timeout: 10000 });
+    await say(a, "after the restart");
+    await waitForText(b, "after the restart", 5000);
+    const ids = await shownIds(b);
+    check(ids.every((id, i) => i === 0 || id > ids[i - 1]), "B's ids go back or repeat: " + ids);
+    check(ids[0] === 1, "B's history does not start at the first event: " + ids.slice(0, 3));
+    log("after a restart both pages reconnected and resumed without a repeat");
+
     // The download button gives the session log.
     const [download] = await Promise.all([a.waitForEvent("download"), a.click("#download")]);
     const saved = readFileSync(await download.path(), "utf8");
@@ -151,6 +178,7 @@ async function main() {
     log("passed");
     return 0;
   } finally {
+    runner.close();
     await browser.close();
   }
 }

@@ -115,7 +115,7 @@ TEST_F(EventLogTest, AHubRestoresItsRooms) {
   }
   Hub again({}, root_, {}, [] { return std::string("another-secret-16"); });
   std::string error;
-  ASSERT_TRUE(again.Restore(&error)) << error;
+  ASSERT_TRUE(again.Restore(10, &error)) << error;
   EXPECT_EQ(again.room_count(), 1u);
   RoomInfo info;
   ASSERT_TRUE(again.Info("trpg", nullptr, &info).ok());
@@ -125,6 +125,14 @@ TEST_F(EventLogTest, AHubRestoresItsRooms) {
   ASSERT_TRUE(again.Log("trpg", nullptr, &channel, &events).ok());
   ASSERT_EQ(events.size(), 2u);
   EXPECT_EQ(events[1].text, "hello");
+  // The session too: the same token is taro in #trpg, and the nick is held.
+  Player* back = again.Authenticate("secret-of-sixteen", 11);
+  ASSERT_NE(back, nullptr);
+  EXPECT_EQ(back->nick, "taro");
+  ASSERT_TRUE(again.Info("trpg", back, &info).ok());
+  EXPECT_EQ(info.you, "taro");
+  Player* other = nullptr;
+  EXPECT_EQ(again.Join("trpg", "taro", "", 12, &other).status, 409);
 }
 
 }  // namespace
