@@ -9,7 +9,5 @@
 set -eu
 cd "$(dirname "$0")/.."
 sh scripts/deps.sh console >&2
-cmake -S . -B build/console -DCMAKE_BUILD_TYPE=Release \
-  -DMIRADO_BUILD_TESTS=OFF -DMIRADO_BUILD_BENCH=OFF -DMIRADO_BUILD_IRC=OFF -DMIRADO_BUILD_WEB=OFF >&2
-cmake --build build/console -j2 --target mirado mirado-console >&2
+sh scripts/build_host.sh build/console mirado-console
 exec build/console/mirado-console "$@"

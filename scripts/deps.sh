@@ -6,15 +6,25 @@
 #
 #   sh scripts/deps.sh           everything: both builds, the hosts, all tests
 #   sh scripts/deps.sh console   only what the Linux plug-in and the console need
+#   sh scripts/deps.sh web       only what the Linux plug-in and the web room need
 set -eu
 if [ "$(id -u)" -ne 0 ]; then SUDO=sudo; else SUDO=; fi
+# Every build generates its game data with Python.
 CONSOLE_PACKAGES="cmake make g++ python3 libboost1.81-dev libicu-dev libedit-dev"
+# The web room: Boost.Beast, Asio and JSON are headers of libboost1.81-dev.
+WEB_PACKAGES="cmake make g++ python3 libboost1.81-dev libicu-dev"
+# Its browser test: Debian's Chromium (never a browser a tool downloads),
+# Japanese fonts for the screenshots, and Node.js with npm for playwright-core
+# (npm only where no npm came with Node.js: NodeSource's nodejs brings its own).
+BROWSER_PACKAGES="chromium fonts-noto-cjk nodejs"
+command -v npm >/dev/null 2>&1 || BROWSER_PACKAGES="$BROWSER_PACKAGES npm"
 case "${1:-all}" in
   console) PACKAGES="$CONSOLE_PACKAGES" ;;
+  web) PACKAGES="$WEB_PACKAGES" ;;
   all) PACKAGES="$CONSOLE_PACKAGES googletest libbenchmark-dev \
   g++-mingw-w64-x86-64-posix wine wine64 libssl-dev ngircd binutils openssl ca-certificates strace \
-  clang libclang-rt-14-dev llvm mmdebstrap" ;;
-  *) echo "usage: sh scripts/deps.sh [all|console]" >&2; exit 2 ;;
+  clang libclang-rt-14-dev llvm mmdebstrap $WEB_PACKAGES $BROWSER_PACKAGES" ;;
+  *) echo "usage: sh scripts/deps.sh [all|console|web]" >&2; exit 2 ;;
 esac
 missing=
 for p in $PACKAGES; do

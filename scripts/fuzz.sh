@@ -29,7 +29,7 @@ for arg in "$@"; do
     *) SECONDS_PER_TARGET=$arg ;;
   esac
 done
-TARGETS="fuzz_command fuzz_settings fuzz_irc_line"
+TARGETS="fuzz_command fuzz_settings fuzz_irc_line fuzz_web_request"
 JOBS=${MIRADO_JOBS:-2}
 
 configure() {  # build folder, coverage ON/OFF

@@ -73,7 +73,7 @@ TEST(BcRelationInitiativeBody, OneRollOneRow) {
 }
 
 std::string Scene(const std::string& name, int32_t kind, int32_t row) {
-  char shown[8];
+  char shown[32];
   std::snprintf(shown, sizeof shown, "%02d", row + 2);
   return Head() + name + "シーン表：[" + shown + "] " + Data::bc_scene.Row(kind, row).text;
 }

@@ -41,7 +41,7 @@ Expected Draws(std::mt19937& r, const Data::DataTable& family, const Data::DataT
   e.given_row = RowOfSlot(given, e.given_slot);
   e.family_row = RowOfSlot(family, e.family_slot);
   const int code = static_cast<int>(r() % 50);
-  char number[8];
+  char number[32];
   std::snprintf(number, sizeof number, "[%02d]", code + 1);
   e.code_line =
       Head() + number + "   \"" + Data::dx_code_names.Text(code, 0) + "(" + Data::dx_code_names.Text(code, 1) + ")\"";
@@ -49,7 +49,7 @@ Expected Draws(std::mt19937& r, const Data::DataTable& family, const Data::DataT
 }
 
 std::string Slot(const Expected& e) {
-  char slots[16];
+  char slots[32];
   std::snprintf(slots, sizeof slots, "[%02d,%02d] ", (e.family_slot + 1) % 100, (e.given_slot + 1) % 100);
   return slots;
 }

@@ -91,7 +91,7 @@ TEST(SnbSecretArt, EveryFormNamesTwoListsAndEveryListIsUsed) {
 }
 
 std::string Scene(const std::string& kind, int row_in_kind, int block) {
-  char total[16];
+  char total[32];
   std::snprintf(total, sizeof total, "[%2d] ", row_in_kind + 2);
   return Head() + kind + "シーン表：" + total + Data::snb_scene.Text(block * 11 + row_in_kind, 0);
 }

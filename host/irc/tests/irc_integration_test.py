@@ -31,20 +31,8 @@ PROCESSES = []
 TEMP_DIRS = []
 
 
-class TestFailure(Exception):
-    pass
-
-
-STARTED = time.time()
-
-
-def log(text):
-    print("[%5.1f s] %s" % (time.time() - STARTED, text), flush=True)
-
-
-def check(condition, message):
-    if not condition:
-        raise TestFailure(message)
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "..", "tests", "support"))
+from e2e_checks import TestFailure, check, log  # noqa: E402
 
 
 # ---------------------------------------------------------------- processes
