@@ -5,7 +5,7 @@
 # input, as a new user would, checking a real answer:
 #
 #   sh scripts/console.sh   answers "#2D6+3" with a roll of two dice plus 3
-#   sh scripts/web.sh       (when the tree has the web room) serves /healthz
+#   sh scripts/web.sh       prints the room's URL and serves /healthz
 #
 # So a package the start commands forget to install fails here, not on a new
 # user's machine. Needs root (chroot) and the Debian mirrors; takes a few
@@ -60,7 +60,14 @@ fi
 
 if [ -f scripts/web.sh ]; then
   echo "fresh_machine_check: sh scripts/web.sh" >&2
-  if in_root 'cd /home/player/mirado && (MIRADO_WEB_CHECK=1 sh scripts/web.sh > /web.out 2> /web.log)'; then
+  # Started in the background; once it prints its URL, /healthz must answer.
+  if in_root 'cd /home/player/mirado && { sh scripts/web.sh --listen 127.0.0.1:18089 > /web.out 2> /web.log & }
+      pid=$!
+      for i in $(seq 1 900); do grep -q "http://" /web.out 2>/dev/null && break; kill -0 $pid 2>/dev/null || break; sleep 1; done
+      python3 -c "import urllib.request, sys; sys.exit(urllib.request.urlopen(\"http://127.0.0.1:18089/healthz\").read().strip() != b\"ok\")"
+      ok=$?
+      kill $pid 2>/dev/null  # web.sh ends in exec: $pid is mirado-web
+      exit $ok'; then
     echo "fresh_machine_check: the web room started and answered" >&2
   else
     echo "fresh_machine_check: the web room did not start; its log:" >&2
