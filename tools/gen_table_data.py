@@ -42,7 +42,7 @@ comments. Directives:
       mirado::LookupEntry list <file>_lookup (<file>_lookup_count entries).
 
 A table of the common shape also describes its reply; the generator then
-writes the TableSpec <file>_table that the table kit serves:
+writes the DescribedTable <file>_table that the table kit serves:
 
   @kinds first|last  half-width|wide|folded  none|first|draw
       Word 3 selects a block: the patterns below are tried (the first hit,
@@ -349,7 +349,7 @@ def emit(tables):
         t.row_type = row_type
         header.append(f"extern const Table<{row_type}> {n};")
         if t.replies:
-            header.append(f"extern const TableSpec {n}_table;")
+            header.append(f"extern const DescribedTable {n}_table;")
         if t.lookup:
             header.append(f"extern const mirado::LookupEntry {n}_lookup[];")
             header.append(f"extern const std::size_t {n}_lookup_count;")
@@ -391,7 +391,7 @@ def emit(tables):
                     source.append(f"    {{FillKind::{kind}, {column}, {c_literal(wrap)}, "
                                   f"{{{c_literal(words[0])}, {c_literal(words[1])}}}}},")
                 source.append("};")
-            source.append(f"const ReplyLineSpec {n}_lines[] = {{")
+            source.append(f"const ReplyLineForm {n}_lines[] = {{")
             for i, (reply, fields) in enumerate(zip(t.replies, t.fields)):
                 field_list = f"{n}_fields_{i}" if fields else "nullptr"
                 source.append(f"    {{{c_literal(reply[1])}, {'true' if reply[0] else 'false'}, {field_list}, "
@@ -404,7 +404,7 @@ def emit(tables):
                     f"{t.per_block}, DiceKind::{DICE_ENUM[t.dice]}, {n}_labels}}}};")
         if t.replies:
             kinds = f"&{n}_kinds" if t.kinds_mode is not None else "nullptr"
-            defs.append(f"extern const TableSpec {n}_table = {{&{n}, {kinds}, {n}_lines, {len(t.replies)}}};")
+            defs.append(f"extern const DescribedTable {n}_table = {{&{n}, {kinds}, {n}_lines, {len(t.replies)}}};")
         if t.lookup:
             defs.append(f"extern const mirado::LookupEntry {n}_lookup[] = {{")
             for cells in t.rows:

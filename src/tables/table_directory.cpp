@@ -116,7 +116,7 @@ std::vector<std::size_t> FindRows(Family family, const char* system, const char*
   std::vector<std::size_t> rows;
   for (std::size_t i = 0; i < kTableDirectorySize; ++i) {
     const TableEntry& row = kTableDirectory[i];
-    if ((row.answer.handler == nullptr && row.answer.spec == nullptr) || row.system == nullptr ||
+    if ((row.answer.handler == nullptr && row.answer.described == nullptr) || row.system == nullptr ||
         row.system[0] == '\0') {
       break;
     }
@@ -144,8 +144,8 @@ void RunRow(BotCommand::BotCommandAbstract& out, std::size_t row, const TableWor
     given = &shifted;
   }
   out.Reply.SetOwnLimit(static_cast<std::size_t>(entry.limit) - 1);
-  if (entry.answer.spec != nullptr) {
-    ServeTable(out, *entry.answer.spec, *given);
+  if (entry.answer.described != nullptr) {
+    ServeTable(out, *entry.answer.described, *given);
   } else {
     entry.answer.handler(out, *given);
   }

@@ -29,13 +29,13 @@ enum Family : uint8_t { kTableFamily = 0, kMakeFamily = 1 };
 // lines that would pass it are left out.
 enum ReplyLimit : int32_t { k1024 = 1024, k4096 = 4096 };
 
-struct TableSpec;  // a described table (table_kit.h)
+struct DescribedTable;  // a described table (table_kit.h)
 
 // What answers a row: the kit serving a described table, or a handler.
 struct Answer {
-  constexpr Answer(const TableSpec& described) : spec(&described) {}  // NOLINT: a row reads as its table
-  constexpr Answer(TableHandler handled) : handler(handled) {}        // NOLINT
-  const TableSpec* spec = nullptr;
+  constexpr Answer(const DescribedTable& table) : described(&table) {}  // NOLINT: a row reads as its table
+  constexpr Answer(TableHandler handled) : handler(handled) {}          // NOLINT
+  const DescribedTable* described = nullptr;
   TableHandler handler = nullptr;
 };
 

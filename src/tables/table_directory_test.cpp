@@ -133,7 +133,7 @@ TEST(TableDirectory, ShortCodesStandForTheirTableWord) {
     const std::string system = SampleWord(row.system);
     const Rows sibling = FindRows(row.family, system.c_str(), row.shifted, "", "");
     ASSERT_EQ(sibling.size(), 1u) << "row " << i;
-    EXPECT_EQ(kTableDirectory[sibling[0]].answer.spec, row.answer.spec) << "row " << i;
+    EXPECT_EQ(kTableDirectory[sibling[0]].answer.described, row.answer.described) << "row " << i;
     EXPECT_EQ(kTableDirectory[sibling[0]].answer.handler, row.answer.handler) << "row " << i;
     EXPECT_EQ(kTableDirectory[sibling[0]].limit, row.limit) << "row " << i;
   }

@@ -228,19 +228,19 @@ ReplyValue FieldValue(const ReplyField& field, const Data::DataTable& data, int3
 
 }  // namespace
 
-void ServeTable(BotCommand::BotCommandAbstract& out, const TableSpec& spec, const TableWords& words) {
-  const Data::DataTable& data = *spec.data;
+void ServeTable(BotCommand::BotCommandAbstract& out, const DescribedTable& table, const TableWords& words) {
+  const Data::DataTable& data = *table.data;
   int32_t kind = 0;
   const char* kind_name = "";
-  if (spec.kinds != nullptr) {
-    kind = spec.kinds->Select(words[1]);
+  if (table.kinds != nullptr) {
+    kind = table.kinds->Select(words[1]);
     if (kind < 0 || kind >= data.blocks) return;
-    kind_name = spec.kinds->kinds[static_cast<std::size_t>(kind)].name;
+    kind_name = table.kinds->kinds[static_cast<std::size_t>(kind)].name;
   }
   const TableRoll roll = RollTable(data.dice, data.block_rows);
   const int32_t row = kind * data.block_rows + roll.row;
-  for (int32_t i = 0; i < spec.line_count; ++i) {
-    const ReplyLineSpec& line = spec.lines[i];
+  for (int32_t i = 0; i < table.line_count; ++i) {
+    const ReplyLineForm& line = table.lines[i];
     ReplyValue values[8];
     std::string scratch[8];
     const int32_t count = line.field_count < 8 ? line.field_count : 8;

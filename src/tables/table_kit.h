@@ -4,7 +4,7 @@
 //
 // A table of the common shape is described, not coded: its data file states
 // its dice (@dice), its kinds (@kinds, @kind), its reply lines (@reply,
-// @fill) and its rows, and the generator turns the file into a TableSpec;
+// @fill) and its rows, and the generator turns the file into a DescribedTable;
 // its directory row names the words that reach it and its reply limit.
 // Tables with real logic keep handlers, built from the same pieces:
 // RollTable for the dice, KindSelector for the kind word, FormatReply for a
@@ -112,7 +112,7 @@ struct ReplyField {
   const char* wrap;
   const char* words[2];
 };
-struct ReplyLineSpec {
+struct ReplyLineForm {
   const char* format;
   bool tight;  // the line follows the arrow without a space ("->【遭遇表】...")
   const ReplyField* fields;
@@ -121,17 +121,17 @@ struct ReplyLineSpec {
 
 // A described table: its data, its dice, its kinds (null: one block, no
 // kind word) and its reply lines.
-struct TableSpec {
+struct DescribedTable {
   const Data::DataTable* data;
   const KindSelector* kinds;
-  const ReplyLineSpec* lines;
+  const ReplyLineForm* lines;
   int32_t line_count;
 };
 
 // Runs a described table: the kind from word 3 (the table's kind selector),
 // the roll on that kind's block, and its reply lines, each added through
 // `out`. Nothing when the kind selector gives no kind.
-void ServeTable(BotCommand::BotCommandAbstract& out, const TableSpec& spec, const TableWords& words);
+void ServeTable(BotCommand::BotCommandAbstract& out, const DescribedTable& table, const TableWords& words);
 
 // Adds one answer line: "-> " and the text, or "->" and the text when
 // `tight`. The line is added whole or not at all.
