@@ -9,6 +9,8 @@
 #define MIRADO_CODEPAGE_CODEPAGE_H_
 
 #include <cstddef>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -26,6 +28,14 @@ inline bool IsTrailByte(unsigned char b) { return (b >= 0x40 && b <= 0x7E) || (b
 // half a character and is left out.
 inline std::size_t CharacterPrefix(std::string_view text, std::size_t limit) {
   std::size_t end = 0;
+  // Bytes below 0x80 are characters of their own: skip them eight at a time.
+  const std::size_t fits = limit < text.size() ? limit : text.size();
+  while (end + 8 <= fits) {
+    std::uint64_t eight;
+    std::memcpy(&eight, text.data() + end, sizeof eight);
+    if ((eight & 0x8080808080808080ull) != 0) break;
+    end += 8;
+  }
   while (end < text.size()) {
     const std::size_t width = IsLeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1;
     if (end + width > limit || end + width > text.size()) break;
