@@ -28,7 +28,7 @@ const char* EventKindName(EventKind kind) {
   return "line";
 }
 
-std::string EventJson(const RoomEvent& event, bool for_disk) {
+json::object EventObject(const RoomEvent& event, bool for_disk) {
   json::object o;
   o["id"] = event.id;
   o["kind"] = EventKindName(event.kind);
@@ -41,8 +41,10 @@ std::string EventJson(const RoomEvent& event, bool for_disk) {
     if (for_disk) o["player"] = event.to_player;
   }
   if (!event.from.empty()) o["from"] = event.from;
-  return json::serialize(o);
+  return o;
 }
+
+std::string EventJson(const RoomEvent& event, bool for_disk) { return json::serialize(EventObject(event, for_disk)); }
 
 std::optional<RoomEvent> ParseEventJson(std::string_view line) {
   json::error_code ec;

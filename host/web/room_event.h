@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include <boost/json/object.hpp>
+
 namespace mirado::web {
 
 enum class EventKind {
@@ -41,8 +43,10 @@ struct RoomEvent {
 
 const char* EventKindName(EventKind kind);
 
-// The event as one line of JSON without a line break: for a stream or an
-// API answer (`for_disk` false), or for the log file (with the audience's id).
+// The event as a JSON object: for a stream or an API answer (`for_disk`
+// false), or for the log file (with the audience's id).
+boost::json::object EventObject(const RoomEvent& event, bool for_disk);
+// The same object as one line of JSON without a line break.
 std::string EventJson(const RoomEvent& event, bool for_disk);
 // Reads a line written by EventJson(…, true); nothing for any other text.
 std::optional<RoomEvent> ParseEventJson(std::string_view line);

@@ -48,7 +48,7 @@ Response Error(int status, const std::string& message) {
 
 Response Error(const Outcome& outcome) { return Error(outcome.status, outcome.error); }
 
-json::value EventValue(const RoomEvent& event) { return json::parse(EventJson(event, false)); }
+json::value EventValue(const RoomEvent& event) { return EventObject(event, false); }
 
 json::array EventList(const std::vector<RoomEvent>& events, std::size_t from) {
   json::array list;

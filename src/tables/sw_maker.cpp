@@ -1,10 +1,10 @@
 // The SW character maker: the race that word 2 names (人間 without one), its
 // eight ability dice, the starting money and the birth, in one answer. A
 // handler because the race decides both the dice and how the birth is found.
-#include <cstdio>
 #include <string>
 #include <string_view>
 
+#include "core/first_match.h"
 #include "core/random_source.h"
 #include "core/text.h"
 #include "tables/table_data_list.h"
@@ -27,31 +27,28 @@ constexpr std::size_t kAnswerBytes = 1023;
 constexpr const char* kMoneyIndent = "　　　　　";
 constexpr const char* kHalfElfMoneyIndent = "　　　　　　　　　　";
 
-// A pattern that takes exactly `word`: ASCII letters and digits in either
-// case, every other character as itself. A double-byte character is matched
-// with case folding off, because its second byte may be a letter or a sign
-// such as "[" (the second byte of "ー") that would otherwise be read as part
-// of the pattern.
-std::string LiteralPattern(std::string_view word) {
-  std::string pattern;
-  char hex[8];
+// A letter in lower case; any other byte as it is (the host's locale is not
+// asked, so a byte above 0x7F is never changed).
+unsigned char AsciiLower(unsigned char byte) {
+  return byte >= 'A' && byte <= 'Z' ? static_cast<unsigned char>(byte + ('a' - 'A')) : byte;
+}
+
+// Whether `typed` is the recognition word `word`: ASCII letters in either
+// case, every other character as itself. A double-byte character is compared
+// whole, since its second byte may be a letter ("ト" is 83 67, "エ" 83 47)
+// that must not be taken in the other case.
+bool IsWord(std::string_view typed, std::string_view word) {
+  if (typed.size() != word.size()) return false;
   for (std::size_t i = 0; i < word.size(); ++i) {
     const auto byte = static_cast<unsigned char>(word[i]);
-    if ((byte >= '0' && byte <= '9') || (byte >= 'A' && byte <= 'Z') || (byte >= 'a' && byte <= 'z')) {
-      pattern += static_cast<char>(byte);
-    } else if (mirado::IsLeadByte(byte) && i + 1 < word.size()) {
-      std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-      pattern += "(?-i:";
-      pattern += hex;
-      std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(word[++i]));
-      pattern += hex;
-      pattern += ")";
-    } else {
-      std::snprintf(hex, sizeof hex, "\\x%02X", byte);
-      pattern += hex;
+    if (mirado::IsLeadByte(byte) && i + 1 < word.size()) {
+      if (typed.compare(i, 2, word.substr(i, 2)) != 0) return false;
+      ++i;
+    } else if (AsciiLower(static_cast<unsigned char>(typed[i])) != AsciiLower(byte)) {
+      return false;
     }
   }
-  return pattern;
+  return true;
 }
 
 // The race word 2 names, or -1. The races are tried in order, and each
@@ -61,15 +58,14 @@ int32_t RaceOf(const char* word) {
   if (word[0] == '\0') return kHuman;
   char half[BotCommand::kLineSize];
   mirado::ToHalfWidth(word, half, sizeof half);
-  for (int32_t race = 0; race < Data::sw_races.rows; ++race) {
-    const auto& row = Data::sw_races.Row(race);
+  const auto* race = mirado::FirstRowWhere(Data::sw_races.AllRows(), [&](const Data::sw_races_row& row) {
     for (const char* recognised : {row.word1, row.word2, row.word3, row.word4, row.word5, row.word6, row.word7}) {
       if (recognised[0] == '\0') break;
-      const std::string pattern = LiteralPattern(recognised);
-      if (mirado::FullMatch(word, pattern) || mirado::FullMatch(half, pattern)) return race;
+      if (IsWord(word, recognised) || IsWord(half, recognised)) return true;
     }
-  }
-  return -1;
+    return false;
+  });
+  return race != nullptr ? static_cast<int32_t>(race - Data::sw_races.AllRows().data()) : -1;
 }
 
 // One ability die: that many D6 and the addend, or 1D3 and the addend for a

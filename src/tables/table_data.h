@@ -15,6 +15,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <span>
 
 namespace Tables::Data {
 
@@ -99,6 +100,10 @@ struct Table : DataTable {
   const RowType& Row(int32_t i) const {
     if (i < 0 || i >= rows) return *static_cast<const RowType*>(empty_row);
     return static_cast<const RowType*>(first_row)[i];
+  }
+  // Every row, in order (for the searches of core/first_match.h).
+  std::span<const RowType> AllRows() const {
+    return {static_cast<const RowType*>(first_row), static_cast<std::size_t>(rows)};
   }
   // Row `i` of block `block`, or the empty row outside it.
   const RowType& Row(int32_t block, int32_t i) const {

@@ -39,6 +39,8 @@ void CrMonsterCard(BotCommand::BotCommandAbstract& out, const TableWords& words)
 void CrCharacter(BotCommand::BotCommandAbstract& out, const TableWords& words);
 
 // ---- TENKA, NECHRO and BELF -------------------------------------------------
+// The words that ask for the cat, as a table word and as the maker's word.
+inline constexpr const char* kTenkaCatWords = "NE[CK]O|CATS?";
 void TenkaCat(BotCommand::BotCommandAbstract& out, const TableWords& words);
 void TenkaName(BotCommand::BotCommandAbstract& out, const TableWords& words);
 void TenkaLifePath(BotCommand::BotCommandAbstract& out, const TableWords& words);

@@ -15,7 +15,7 @@ void TenkaMaker(BotCommand::BotCommandAbstract& out, const TableWords& words) {
   // finds the cat as "NEKO" does.
   char word[BotCommand::kLineSize];
   mirado::ToHalfWidth(words[0], word, sizeof word);
-  if (mirado::FullMatch(word, "NE[KC]O|CATS?")) {
+  if (mirado::FullMatch(word, kTenkaCatWords)) {
     TenkaCat(out, words);
     return;
   }

@@ -1,6 +1,6 @@
 // The tables of the TENKA system that are more than one described row: the
-// cat's answer (its line names the cat after the speaker, so it is written
-// whole here rather than through Say), the name table (a gender word and four
+// cat's answer (its line speaks as the speaker's cat, "<name>猫 ->", so it is
+// not written through Say), the name table (a gender word and four
 // dice over two lists) and the life path (three half-die tables rolled
 // together, then one more die for whom the encounter names). The cover table
 // is described by its data file.
@@ -15,12 +15,8 @@
 namespace Tables {
 
 void TenkaCat(BotCommand::BotCommandAbstract& out, const TableWords&) {
-  std::string line = "NOTICE ";
-  line += out.ReplyTarget != nullptr ? out.ReplyTarget : "";
-  line += " :";
-  line += out.Name();
-  line += "猫 -> 「にゃー。」";
-  out.Reply.Line(line);
+  const std::string cat = std::string(out.Name()) + "猫";
+  out.Reply.Notice(out.ReplyTarget != nullptr ? out.ReplyTarget : "", cat, "「にゃー。」");
 }
 
 // Word 3 names the gender; any other word leaves it to one draw. The family
